@@ -1,0 +1,35 @@
+#include "shell/Sprache.h"
+
+#include "shell/TAnwendung.h"
+#include "shell/TIniDatei.h"
+
+namespace {
+QString SprachDateiPfad(const TAnwendung& app) {
+    return app.AppConst.PrgKonfigPfad + Dateinamen::SprachDatei;
+}
+} // namespace
+
+void SprachListeLesen(TAnwendung& app, QStringList& liste) {
+    liste.clear();
+    const TIniDatei ini(SprachDateiPfad(app));
+    if (!ini.Vorhanden()) {
+        app.Nachricht(27, Dateinamen::SprachDatei);
+        return;
+    }
+    liste = ini.Abschnitte();
+}
+
+void SpracheLesen(TAnwendung& app, const QString& sprache) {
+    const TIniDatei ini(SprachDateiPfad(app));
+    if (!ini.Vorhanden()) {
+        app.Nachricht(27, Dateinamen::SprachDatei);
+        return;
+    }
+    if (!ini.AbschnittVorhanden(sprache)) {
+        return;
+    }
+    for (const auto& eintrag : TSprachTexte::Liste()) {
+        QString& text = app.Texte.*eintrag.Text;
+        text = ini.LiesText(sprache, QLatin1String(eintrag.Schluessel), text);
+    }
+}

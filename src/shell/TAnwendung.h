@@ -1,0 +1,38 @@
+#pragma once
+
+#include "shell/TAppConst.h"
+#include "shell/TSprachTexte.h"
+
+#include <functional>
+
+class TBenutzer;
+class TIniDatei;
+
+// The application context: the program-wide records, created once at start-up and handed
+// to the code that needs them. Tests make their own.
+class TAnwendung {
+public:
+    explicit TAnwendung(TBenutzer& benutzer) : Benutzer(&benutzer) {}
+
+    TAppConst AppConst;
+    TSprachTexte Texte;
+    TBenutzer* Benutzer;
+
+    // Set by the start-up: what the GUI applies to the application object.
+    QString Titel;
+    QString IconPfad;
+    QString HilfeDatei;
+
+    // A serial device given for this run (orvan-cli --port); empty: the configured port.
+    QString PortGeraet;
+
+    // Hooks of the subsystems built on the shell.
+    // The graph-default sections of the user configuration file.
+    std::function<void(TAnwendung&, const TIniDatei&)> GraphDefaultsLesen;
+    std::function<void(TAnwendung&, TIniDatei&)> GraphDefaultsSchreiben;
+    // Last start-up step: the device list and the selected device type.
+    std::function<void(TAnwendung&)> GeraeteLaden;
+
+    // Shows numbered message `nummer` (see Nachricht) and returns the button pressed.
+    int Nachricht(int nummer, const QString& text = QString());
+};

@@ -1,0 +1,72 @@
+#include "shell/VersionsInfo.h"
+
+const TVersionsRessource& ProgrammVersion() {
+    static const TVersionsRessource ressource = {
+        true,
+        {
+            {QStringLiteral("CompanyName"), QStringLiteral("Orvan Messtechnik GmbH")},
+            {QStringLiteral("FileDescription"), QStringLiteral("Kurven-Auswertungs-Software")},
+            {QStringLiteral("FileVersion"), QStringLiteral("0.3.1.29")},
+            {QStringLiteral("InternalName"), QStringLiteral("ORVAN")},
+            {QStringLiteral("LegalCopyright"), QStringLiteral("© 2026 Orvan Messtechnik GmbH")},
+            {QStringLiteral("OriginalFilename"), QStringLiteral("orvan")},
+            {QStringLiteral("ProductName"), QStringLiteral("Orvan")},
+        },
+        {0, 3, 1, 29},
+    };
+    return ressource;
+}
+
+bool VersionsInfoLesen(const TVersionsRessource& ressource, QStringList& liste) {
+    liste.clear();
+    if (!ressource.Vorhanden) {
+        return false;
+    }
+    static const char* const schluessel[] = {"CompanyName",  "FileDescription", "FileVersion",
+                                             "InternalName", "LegalCopyRight",  "OriginalFileName",
+                                             "ProductName"};
+    for (const char* s : schluessel) {
+        for (const auto& eintrag : ressource.Eintraege) {
+            if (eintrag.first.compare(QLatin1String(s), Qt::CaseInsensitive) == 0) {
+                liste.append(eintrag.second);
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+namespace {
+// The information is compiled into the program, so the program file always has it.
+const TVersionsRessource& RessourceVon(const QString&) {
+    return ProgrammVersion();
+}
+} // namespace
+
+bool VersionsInfoLesen(const QString& datei, QStringList& liste) {
+    return VersionsInfoLesen(RessourceVon(datei), liste);
+}
+
+QString VersionLesen(const QString& muster, const TVersionsRessource& ressource) {
+    if (!ressource.Vorhanden) {
+        return QStringLiteral("?");
+    }
+    QString text;
+    int teil = 0;
+    for (qsizetype i = 0; i < muster.size(); ++i) {
+        if (muster[i] == u'%' && i + 1 < muster.size() && muster[i + 1] == u'd') {
+            text += teil < 4 ? QString::number(ressource.DateiVersion[teil++]) : QString();
+            ++i;
+        } else if (muster[i] == u'%' && i + 1 < muster.size() && muster[i + 1] == u'%') {
+            text += u'%';
+            ++i;
+        } else {
+            text += muster[i];
+        }
+    }
+    return text;
+}
+
+void VersionLesen(const QString& muster, const QString& datei, QString& text) {
+    text = VersionLesen(muster, RessourceVon(datei));
+}
