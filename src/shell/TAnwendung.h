@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/TDiagramm.h"
 #include "shell/TAppConst.h"
 #include "shell/TSprachTexte.h"
 
@@ -17,6 +18,11 @@ public:
     TAppConst AppConst;
     TSprachTexte Texte;
     TBenutzer* Benutzer;
+
+    // Defaults for new graphs and for every curve the measurement import makes; kept in the
+    // user configuration file (graph/GraphDefaults.h).
+    TDiagramm DefaultDiagramm;
+    TKurve DefaultKurve;
 
     // Set by the start-up: what the GUI applies to the application object.
     QString Titel;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "graph/TKurve.h"
+
+#include <QVector>
+
+// The conversion between a curve's own values and the values the chart shows and the
+// export writes. The offset is added first and the sum is scaled.
+namespace Kurvenwerte {
+
+inline double GezeigtX(const TKurve& k, double x) {
+    return (k.Start + x) * k.Intervall;
+}
+inline double GezeigtY(const TKurve& k, double y) {
+    return (k.YOffset + y) * k.YFaktor;
+}
+
+// The way back, used when the chart's series are read back into the document. `x` and `y`
+// are the shown values of every point (equal length). A zero Intervall (or YFaktor) cannot
+// be undone: the stored row then keeps its values for the points it already has (new points
+// get 0), instead of turning into infinities.
+void GezeigteWerteUebernehmen(TKurve& k, const QVector<double>& x, const QVector<double>& y);
+
+} // namespace Kurvenwerte

@@ -1,0 +1,12 @@
+#include "graph/TDiagramm.h"
+
+void DiagrammKopieren(const TDiagramm& quelle, TDiagramm& ziel) {
+    const double xMin = ziel.XMin;
+    ziel = quelle;
+    ziel.XMin = xMin;
+    // Both rows of a curve have the length of row 0; a damaged source row 1 must not leave
+    // the copy with rows of different length.
+    for (TKurve& k : ziel.Kurven) {
+        k.Werte[1].resize(k.Werte[0].size());
+    }
+}
