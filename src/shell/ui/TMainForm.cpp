@@ -1,0 +1,664 @@
+#include "shell/ui/TMainForm.h"
+
+#include "graph/ui/TMDIGraphWin.h"
+#include "measurement/MessDateiLeser.h"
+#include "shell/AnwendungStarten.h"
+#include "shell/Konfiguration.h"
+#include "shell/ProgrammStart.h"
+#include "shell/Sprache.h"
+#include "shell/TAnwendung.h"
+#include "shell/ui/TInfoBox.h"
+#include "shell/ui/TQtBenutzer.h"
+#include "shell/ui/TSymbole.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+namespace {
+
+// A hint "short|long": the short part is the tool tip, the long part the status-bar text; a
+// hint without "|" serves for both.
+QString KurzerHinweis(const QString& hint) {
+    const qsizetype strich = hint.indexOf(u'|');
+    return strich < 0 ? hint : hint.left(strich);
+}
+QString LangerHinweis(const QString& hint) {
+    const qsizetype strich = hint.indexOf(u'|');
+    return strich < 0 ? hint : hint.mid(strich + 1);
+}
+
+constexpr int kHilfeKontextHaupt = 10;
+
+} // namespace
+
+TMainForm::TMainForm(TAnwendung& app, const QString& programmDatei, const QString& programmPfad,
+                     QWidget* eltern)
+    : QMainWindow(eltern), FApp(app), FDrucker(std::make_unique<QPrinter>()) {
+    // Messages of the start-up already open over this window.
+    if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
+        qt->Elternfenster = this;
+    }
+    AnwendungStarten(FApp, programmDatei, programmPfad);
+    if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
+        qt->Titel = FApp.Titel;
+        qt->HilfeDatei = FApp.HilfeDatei;
+    }
+    QApplication::setApplicationName(FApp.Titel);
+    if (!FApp.IconPfad.isEmpty() && QFile::exists(FApp.IconPfad)) {
+        setWindowIcon(QIcon(FApp.IconPfad));
+    }
+
+    FMdiArea = new QMdiArea(this);
+    FMdiArea->setBackground(QColor(128, 128, 128));
+    FMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(FMdiArea);
+
+    TSymbole::ThemaWaehlen();
+    AktionenAnlegen();
+    MenuesAnlegen();
+    ToolBarAnlegen();
+
+    const int breiten[3] = {450, 150, 100};
+    for (int i = 0; i < 3; ++i) {
+        FPanel[i] = new QLabel(this);
+        FPanel[i]->setFixedWidth(breiten[i]);
+        FPanel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addWidget(FPanel[i]);
+    }
+
+    SpracheMenueAnlegen();
+
+    // Stored geometry of the main window.
+    const TAppConst& a = FApp.AppConst;
+    setGeometry(a.Links, a.Oben, a.Breite, a.Hoehe);
+    if (a.Maximiert) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+
+    setWindowTitle(a.Beschreibung);
+    connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this] { Aktualisieren(); });
+    Aktualisieren();
+    StatusBarSetzen();
+}
+
+TMainForm::~TMainForm() {
+    FSchliesst = true;
+    disconnect(FMdiArea, nullptr, this, nullptr);
+    if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
+        if (qt->Elternfenster == this) {
+            qt->Elternfenster = nullptr;
+        }
+    }
+}
+
+QAction* TMainForm::AktionAnlegen(const QString& name, QString TSprachTexte::*caption,
+                                  QString TSprachTexte::*hint, const QKeySequence& taste,
+                                  TFreigabe freigabe, int hilfe) {
+    auto* aktion = new QAction(this);
+    aktion->setObjectName(QStringLiteral("Act") + name);
+    aktion->setIcon(TSymbole::Symbol(name));
+    aktion->setShortcut(taste);
+    aktion->setShortcutContext(Qt::WindowShortcut);
+    aktion->setData(hilfe); // help context; 0: none
+    FAktionen.append({aktion, caption, hint, freigabe});
+    return aktion;
+}
+
+void TMainForm::AktionenAnlegen() {
+    using T = TSprachTexte;
+    using K = QKeySequence;
+    const auto strg = [](int taste) { return K(Qt::CTRL | taste); };
+    const auto strgAlt = [](int taste) { return K(Qt::CTRL | Qt::ALT | taste); };
+
+    // clang-format off
+    ActDateiNeu = AktionAnlegen("DateiNeu", &T::DateiNeuCaption, &T::DateiNeuHint, strg(Qt::Key_N), Immer, 30);
+    ActDateiOeffnen = AktionAnlegen("DateiOeffnen", &T::DateiOeffnenCaption, &T::DateiOeffnenHint, strg(Qt::Key_O), Immer, 40);
+    ActDateiSchliessen = AktionAnlegen("DateiSchliessen", &T::DateiSchliessenCaption, &T::DateiSchliessenHint, strg(Qt::Key_Z), GraphOffen, 50);
+    ActDateiSpeichern = AktionAnlegen("DateiSpeichern", &T::DateiSpeichernCaption, &T::DateiSpeichernHint, strg(Qt::Key_S), GraphOffen, 60);
+    ActDateiSpeichernUnter = AktionAnlegen("DateiSpeichernUnter", &T::DateiSpeichernUnterCaption, &T::DateiSpeichernUnterHint, strg(Qt::Key_U), GraphOffen, 70);
+    ActDateiExport = AktionAnlegen("DateiExportieren", &T::DateiExportierenCaption, &T::DateiExportierenHint, K(), GraphOffen, 75);
+    ActInDateiLaden = AktionAnlegen("InDateiLaden", &T::InDateiLadenCaption, &T::InDateiLadenHint, strg(Qt::Key_L), Immer, 80);
+    ActInGraphLaden = AktionAnlegen("InGraphLaden", &T::InGraphLadenCaption, &T::InGraphLadenHint, strg(Qt::Key_D), GraphOffen, 90);
+    ActNeuLaden = AktionAnlegen("NeuLaden", &T::NeuLadenCaption, &T::NeuLadenHint, strg(Qt::Key_M), Immer, 100);
+    ActDruckereinstellungen = AktionAnlegen("Druckereinstellungen", &T::DruckereinstellungenCaption, &T::DruckereinstellungenHint, K(), Immer, 0);
+    ActDrucken = AktionAnlegen("Drucken", &T::DruckenCaption, &T::DruckenHint, strg(Qt::Key_P), GraphOffen, 0);
+    ActBeenden = AktionAnlegen("Beenden", &T::BeendenCaption, &T::BeendenHint, strg(Qt::Key_B), Immer, 110);
+    ActAusschneiden = AktionAnlegen("Ausschneiden", &T::AusschneidenCaption, &T::AusschneidenHint, strg(Qt::Key_X), Nie, 130);
+    ActKopieren = AktionAnlegen("Kopieren", &T::KopierenCaption, &T::KopierenHint, strg(Qt::Key_C), GraphOffen, 140);
+    ActEinfuegen = AktionAnlegen("Einfuegen", &T::EinfuegenCaption, &T::EinfuegenHint, strg(Qt::Key_V), Nie, 150);
+    ActGraphEigenschaften = AktionAnlegen("GraphEigenschaften", &T::GraphEigenschaftenCaption, &T::GraphEigenschaftenHint, strg(Qt::Key_G), GraphOffen, 160);
+    ActZoomGross = AktionAnlegen("ZoomGross", &T::ZoomGrossCaption, &T::ZoomGrossHint, strgAlt(Qt::Key_Y), GraphOffen, 0);
+    ActZoomKlein = AktionAnlegen("ZoomKlein", &T::ZoomKleinCaption, &T::ZoomKleinHint, strgAlt(Qt::Key_Z), GraphOffen, 0);
+    ActScrollLinks = AktionAnlegen("ScrollLinks", &T::ScrollLinksCaption, &T::ScrollLinksHint, strgAlt(Qt::Key_L), GraphOffen, 0);
+    ActScrollRechts = AktionAnlegen("ScrollRechts", &T::ScrollRechtsCaption, &T::ScrollRechtsHint, strgAlt(Qt::Key_R), GraphOffen, 0);
+    ActScrollOben = AktionAnlegen("ScrollOben", &T::ScrollObenCaption, &T::ScrollObenHint, strgAlt(Qt::Key_O), GraphOffen, 0);
+    ActScrollUnten = AktionAnlegen("ScrollUnten", &T::ScrollUntenCaption, &T::ScrollUntenHint, strgAlt(Qt::Key_U), GraphOffen, 0);
+    ActMarker1 = AktionAnlegen("Marker1", &T::Marker1Caption, &T::Marker1Hint, K(), GraphOffen, 0);
+    ActMarker2 = AktionAnlegen("Marker2", &T::Marker2Caption, &T::Marker2Hint, K(), GraphOffen, 0);
+    ActDatumZeit = AktionAnlegen("DatumZeit", &T::DatumZeitCaption, &T::DatumZeitHint, K(), GraphOffen, 0);
+    ActGraphRefresh = AktionAnlegen("GraphRefresh", &T::GraphRefreshCaption, &T::GraphRefreshHint, K(), GraphOffen, 0);
+    ActEinstellungen = AktionAnlegen("Einstellungen", &T::EinstellungenCaption, &T::EinstellungenHint, strg(Qt::Key_E), Immer, 180);
+    ActMessAuftrag = AktionAnlegen("MessAuftrag", &T::MessAuftragCaption, &T::MessAuftragHint, strg(Qt::Key_I), Immer, 190);
+    ActCascade = AktionAnlegen("Cascade", &T::CascadeCaption, &T::CascadeHint, K(), GraphOffen, 210);
+    ActHorizontal = AktionAnlegen("Horizontal", &T::HorizontalCaption, &T::HorizontalHint, K(), GraphOffen, 220);
+    ActVertical = AktionAnlegen("Vertical", &T::VerticalCaption, &T::VerticalHint, K(), GraphOffen, 220);
+    ActArrange = AktionAnlegen("Arrange", &T::ArrangeCaption, &T::ArrangeHint, K(), GraphOffen, 230);
+    ActMinimize = AktionAnlegen("Minimize", &T::MinimizeCaption, &T::MinimizeHint, K(), GraphOffen, 240);
+    ActHilfe = AktionAnlegen("Hilfe", &T::HilfeCaption, &T::HilfeHint, K(Qt::Key_F1), Immer, 10);
+    ActInfo = AktionAnlegen("Info", &T::InfoCaption, &T::InfoHint, strg(Qt::Key_J), Immer, 10);
+    // clang-format on
+
+    // The markers show their armed state as a pressed tool button.
+    ActMarker1->setCheckable(true);
+    ActMarker2->setCheckable(true);
+
+    connect(ActDateiNeu, &QAction::triggered, this, [this] { DateiNeuClick(); });
+    connect(ActDateiOeffnen, &QAction::triggered, this, &TMainForm::DateiOeffnenClick);
+    connect(ActDateiSchliessen, &QAction::triggered, this, [this] {
+        if (QMdiSubWindow* fenster = FMdiArea->currentSubWindow()) {
+            fenster->close();
+        }
+    });
+    connect(ActDateiSpeichern, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::DateiSpeichern); });
+    connect(ActDateiSpeichernUnter, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::DateiSpeichernUnter); });
+    connect(ActDateiExport, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::DateiExportieren); });
+    connect(ActInDateiLaden, &QAction::triggered, this, &TMainForm::InDateiLadenClick);
+    connect(ActInGraphLaden, &QAction::triggered, this, &TMainForm::InGraphLadenClick);
+    connect(ActNeuLaden, &QAction::triggered, this, &TMainForm::NeuLadenClick);
+    connect(ActDruckereinstellungen, &QAction::triggered, this,
+            [this] { FApp.Benutzer->DruckDialog(*FDrucker); });
+    connect(ActDrucken, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::GraphDrucken); });
+    connect(ActBeenden, &QAction::triggered, this, &QWidget::close);
+    connect(ActKopieren, &QAction::triggered, this, &TMainForm::KopierenClick);
+    connect(ActGraphEigenschaften, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::GraphEigenschaftenBearbeiten); });
+    connect(ActZoomGross, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::ZoomGross); });
+    connect(ActZoomKlein, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::ZoomKlein); });
+    // Crosswise: "Scroll Links" shows larger X values, so the curves move to the left.
+    connect(ActScrollLinks, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::ScrollRechts); });
+    connect(ActScrollRechts, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::ScrollLinks); });
+    connect(ActScrollOben, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::ScrollOben); });
+    connect(ActScrollUnten, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::ScrollUnten); });
+    connect(ActMarker1, &QAction::triggered, this, [this] {
+        if (AktivesGraphFenster() == nullptr) {
+            ActMarker1->setChecked(false);
+        }
+        GraphBefehl(&TMDIGraphWin::Marker1);
+    });
+    connect(ActMarker2, &QAction::triggered, this, [this] {
+        if (AktivesGraphFenster() == nullptr) {
+            ActMarker2->setChecked(false);
+        }
+        GraphBefehl(&TMDIGraphWin::Marker2);
+    });
+    connect(ActDatumZeit, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::DatumZeit); });
+    connect(ActGraphRefresh, &QAction::triggered, this,
+            [this] { GraphBefehl(&TMDIGraphWin::GraphRefresh); });
+    connect(ActEinstellungen, &QAction::triggered, this, [this] { EinstellungenClick(this); });
+    connect(ActMessAuftrag, &QAction::triggered, this, [this] {
+        // The measurement information and job dialog comes with its own subsystem.
+        FApp.Nachricht(999, KurzerHinweis(FApp.Texte.MessAuftragHint));
+    });
+    connect(ActCascade, &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
+    connect(ActHorizontal, &QAction::triggered, this, [this] { Kacheln(true); });
+    connect(ActVertical, &QAction::triggered, this, [this] { Kacheln(false); });
+    connect(ActArrange, &QAction::triggered, this, [this] {
+        // Minimised windows line up along the bottom edge of the frame.
+        const QList<QMdiSubWindow*> fenster = FMdiArea->subWindowList();
+        int x = 0;
+        for (QMdiSubWindow* f : fenster) {
+            if (f->isMinimized()) {
+                const QSize groesse = f->size();
+                f->move(x, FMdiArea->viewport()->height() - groesse.height());
+                x += groesse.width();
+            }
+        }
+    });
+    connect(ActMinimize, &QAction::triggered, this, &TMainForm::MinimizeClick);
+    connect(ActHilfe, &QAction::triggered, this,
+            [this] { FApp.Benutzer->HilfeZeigen(kHilfeKontextHaupt); });
+    connect(ActInfo, &QAction::triggered, this, [this] {
+        TInfoBox box(FApp, this);
+        box.exec();
+    });
+}
+
+void TMainForm::MenuesAnlegen() {
+    QMenuBar* leiste = menuBar();
+    FMenDatei = leiste->addMenu(QString());
+    FMenDatei->addActions({ActDateiNeu, ActDateiOeffnen, ActDateiSchliessen, ActDateiSpeichern,
+                           ActDateiSpeichernUnter, ActDateiExport});
+    FMenDatei->addSeparator();
+    FMenDatei->addActions({ActInDateiLaden, ActInGraphLaden, ActNeuLaden});
+    FMenDatei->addSeparator();
+    FMenDatei->addActions({ActDruckereinstellungen, ActDrucken});
+    FMenDatei->addSeparator();
+    FMenDatei->addAction(ActBeenden);
+
+    FMenBearbeiten = leiste->addMenu(QString());
+    FMenBearbeiten->addActions({ActAusschneiden, ActKopieren, ActEinfuegen});
+    FMenBearbeiten->addSeparator();
+    FMenBearbeiten->addActions({ActGraphEigenschaften, ActZoomGross, ActZoomKlein,
+                                ActScrollLinks, ActScrollRechts, ActScrollOben, ActScrollUnten,
+                                ActMarker1, ActMarker2, ActDatumZeit, ActGraphRefresh});
+
+    FMenExtras = leiste->addMenu(QString());
+    FMenExtras->addActions({ActEinstellungen, ActMessAuftrag});
+    MenSprache = FMenExtras->addMenu(TSymbole::Symbol(QStringLiteral("Sprache")), QString());
+    MenSprache->menuAction()->setData(195);
+
+    FMenFenster = leiste->addMenu(QString());
+    connect(FMenFenster, &QMenu::aboutToShow, this, &TMainForm::FensterMenueZeigen);
+    FensterMenueZeigen();
+
+    FMenHilfe = leiste->addMenu(QString());
+    FMenHilfe->addAction(ActHilfe);
+    FMenHilfe->addSeparator();
+    FMenHilfe->addAction(ActInfo);
+
+    FMenDatei->menuAction()->setData(20);
+    FMenBearbeiten->menuAction()->setData(120);
+    FMenExtras->menuAction()->setData(170);
+    FMenFenster->menuAction()->setData(200);
+    FMenHilfe->menuAction()->setData(10);
+    // F1 on an open menu opens the help of the highlighted entry.
+    for (QMenu* menue : {FMenDatei, FMenBearbeiten, FMenExtras, FMenFenster, FMenHilfe, MenSprache}) {
+        menue->installEventFilter(this);
+        menue->setToolTipsVisible(false);
+    }
+}
+
+void TMainForm::ToolBarAnlegen() {
+    ToolBar = addToolBar(QStringLiteral("ToolBar"));
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setIconSize(QSize(16, 16));
+    ToolBar->setMovable(false);
+    const QList<QList<QAction*>> gruppen = {
+        {ActDateiNeu, ActDateiOeffnen, ActDateiSchliessen, ActDateiSpeichern,
+         ActDateiSpeichernUnter},
+        {ActInDateiLaden, ActInGraphLaden, ActNeuLaden},
+        {ActDruckereinstellungen, ActDrucken},
+        {ActBeenden},
+        {ActAusschneiden, ActKopieren, ActEinfuegen},
+        {ActGraphEigenschaften, ActZoomGross, ActZoomKlein, ActScrollLinks, ActScrollRechts,
+         ActScrollOben, ActScrollUnten, ActMarker1, ActMarker2, ActDatumZeit, ActGraphRefresh},
+        {ActEinstellungen, ActMessAuftrag},
+        {ActCascade, ActHorizontal, ActVertical},
+        {ActInfo, ActHilfe},
+    };
+    for (qsizetype i = 0; i < gruppen.size(); ++i) {
+        if (i > 0) {
+            ToolBar->addSeparator();
+        }
+        ToolBar->addActions(gruppen[i]);
+    }
+}
+
+void TMainForm::SpracheMenueAnlegen() {
+    FSprachen = new QActionGroup(this);
+    FSprachen->setExclusive(true);
+    for (const QString& name : FApp.AppConst.SprachenListe) {
+        QAction* eintrag = MenSprache->addAction(QString());
+        eintrag->setData(name);
+        eintrag->setCheckable(true);
+        eintrag->setChecked(name == FApp.AppConst.Sprache);
+        FSprachen->addAction(eintrag);
+        connect(eintrag, &QAction::triggered, this, [this, eintrag] { SpracheClick(eintrag); });
+    }
+}
+
+void TMainForm::FensterMenueZeigen() {
+    FMenFenster->clear();
+    FMenFenster->addActions({ActCascade, ActHorizontal, ActVertical, ActArrange, ActMinimize});
+    const QList<QMdiSubWindow*> fenster = FMdiArea->subWindowList();
+    if (!fenster.isEmpty()) {
+        FMenFenster->addSeparator();
+    }
+    int nummer = 1;
+    for (QMdiSubWindow* f : fenster) {
+        QString titel = f->windowTitle();
+        titel.replace(u'&', QStringLiteral("&&"));
+        QAction* eintrag = FMenFenster->addAction(
+            nummer < 10 ? QStringLiteral("&%1 %2").arg(nummer).arg(titel) : titel);
+        eintrag->setCheckable(true);
+        eintrag->setChecked(f == FMdiArea->currentSubWindow());
+        connect(eintrag, &QAction::triggered, this, [this, f = QPointer<QMdiSubWindow>(f)] {
+            if (f) {
+                FMdiArea->setActiveSubWindow(f);
+            }
+        });
+        ++nummer;
+    }
+}
+
+void TMainForm::Aktualisieren() {
+    const TSprachTexte& t = FApp.Texte;
+    const bool graphOffen = !GraphFenster().isEmpty();
+    for (const TAktion& a : FAktionen) {
+        a.Aktion->setText(t.*a.Caption);
+        const QString& hint = t.*a.Hint;
+        a.Aktion->setToolTip(KurzerHinweis(hint));
+        a.Aktion->setStatusTip(LangerHinweis(hint));
+        a.Aktion->setEnabled(a.Freigabe == Immer || (a.Freigabe == GraphOffen && graphOffen));
+    }
+    FMenDatei->setTitle(t.DateiCaption);
+    FMenBearbeiten->setTitle(t.BearbeitenCaption);
+    FMenExtras->setTitle(t.ExtrasCaption);
+    FMenFenster->setTitle(t.FensterCaption);
+    FMenHilfe->setTitle(t.HilfeMenuCaption);
+    MenSprache->setTitle(t.SpracheCaption);
+    MenSprache->menuAction()->setStatusTip(LangerHinweis(t.SpracheHint));
+    MenSprache->menuAction()->setToolTip(KurzerHinweis(t.SpracheHint));
+    MenSprache->setEnabled(true);
+    // Language names are shown as they are: no accelerator characters.
+    for (QAction* eintrag : FSprachen->actions()) {
+        QString name = eintrag->data().toString();
+        eintrag->setText(name.replace(u'&', QStringLiteral("&&")));
+    }
+    if (!graphOffen) {
+        ActMarker1->setChecked(false);
+        ActMarker2->setChecked(false);
+    }
+}
+
+void TMainForm::StatusBarSetzen() {
+    const TSprachTexte& t = FApp.Texte;
+    const TGeraet& g = FApp.AktuellesGeraet;
+    FPanel[1]->setText(g.Name + QStringLiteral(": ") +
+                       (FApp.AppConst.GeraetOnline ? t.OnlineText : t.OfflineText));
+    // A parity value the catalogue allows but that has no letter is shown as its number.
+    QString paritaet;
+    switch (g.Parity) {
+    case 0: paritaet = t.ParityText0; break;
+    case 1: paritaet = t.ParityText1; break;
+    case 2: paritaet = t.ParityText2; break;
+    default: paritaet = QStringLiteral("?%1").arg(g.Parity); break;
+    }
+    FPanel[2]->setText(QString::number(g.DatenBits) + paritaet + QString::number(g.StopBits) +
+                       u' ' + QString::number(g.Baud));
+}
+
+QString TMainForm::StatusText(int panel) const {
+    return panel >= 0 && panel < 3 ? FPanel[panel]->text() : QString();
+}
+
+bool TMainForm::event(QEvent* ereignis) {
+    // The long part of a hint goes into panel 0, the other panels stay.
+    if (ereignis->type() == QEvent::StatusTip) {
+        FPanel[0]->setText(static_cast<QStatusTipEvent*>(ereignis)->tip());
+        return true;
+    }
+    return QMainWindow::event(ereignis);
+}
+
+bool TMainForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_F1) {
+        if (auto* menue = qobject_cast<QMenu*>(objekt)) {
+            const QAction* aktion = menue->activeAction();
+            int kontext = aktion != nullptr ? aktion->data().toInt() : 0;
+            if (kontext <= 0) {
+                kontext = menue->menuAction()->data().toInt();
+            }
+            menue->close();
+            FApp.Benutzer->HilfeZeigen(kontext > 0 ? kontext : kHilfeKontextHaupt);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TMainForm::EinstellungenClick(QObject* sender) {
+    Q_UNUSED(sender);
+    // The settings dialog comes with its own subsystem; until then the command says so.
+    FApp.Nachricht(999, KurzerHinweis(FApp.Texte.EinstellungenHint));
+    StatusBarSetzen();
+}
+
+TMDIGraphWin* TMainForm::AktivesGraphFenster() const {
+    QMdiSubWindow* fenster = FMdiArea->currentSubWindow();
+    if (fenster == nullptr) {
+        fenster = FMdiArea->activeSubWindow();
+    }
+    return fenster != nullptr ? qobject_cast<TMDIGraphWin*>(fenster->widget()) : nullptr;
+}
+
+QList<TMDIGraphWin*> TMainForm::GraphFenster() const {
+    QList<TMDIGraphWin*> liste;
+    for (QMdiSubWindow* f : FMdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* g = qobject_cast<TMDIGraphWin*>(f->widget()); g != nullptr && !f->isHidden()) {
+            liste.append(g);
+        }
+    }
+    return liste;
+}
+
+void TMainForm::GraphBefehl(void (TMDIGraphWin::*befehl)()) {
+    if (TMDIGraphWin* fenster = AktivesGraphFenster()) {
+        (fenster->*befehl)();
+    }
+}
+
+QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
+    fenster->MarkerKnoepfeSetzen(ActMarker1, ActMarker2);
+    fenster->DruckerSetzen(FDrucker.get());
+    QMdiSubWindow* rahmen = FMdiArea->addSubWindow(fenster);
+    rahmen->setAttribute(Qt::WA_DeleteOnClose);
+    rahmen->setWindowIcon(TSymbole::Gezeichnet(QStringLiteral("InGraphLaden")));
+    const TAppConst& a = FApp.AppConst;
+    rahmen->setGeometry(a.FensterLinks, a.FensterOben, a.FensterBreite, a.FensterHoehe);
+    // The enabled states follow the number of windows at once, not only at the next
+    // activation.
+    connect(rahmen, &QObject::destroyed, this, [this] {
+        if (!FSchliesst) {
+            Aktualisieren();
+        }
+    });
+    if (a.FensterMaximiert) {
+        rahmen->showMaximized();
+    } else {
+        rahmen->show();
+    }
+    FMdiArea->setActiveSubWindow(rahmen);
+    FLetztesGraphFenster = fenster;
+    Aktualisieren();
+    return rahmen;
+}
+
+TMDIGraphWin* TMainForm::DateiNeuClick() {
+    ++FGraphZaehler;
+    auto* fenster =
+        new TMDIGraphWin(FApp, FApp.Texte.GraphFensterText + QString::number(FGraphZaehler), false);
+    FensterEinsetzen(fenster);
+    return fenster;
+}
+
+TMDIGraphWin* TMainForm::GraphFensterOeffnen(const QString& datei) {
+    auto* fenster = new TMDIGraphWin(FApp, datei, true);
+    FensterEinsetzen(fenster);
+    return fenster;
+}
+
+void TMainForm::DateiOeffnenClick() {
+    const TSprachTexte& t = FApp.Texte;
+    const QString endung = QStringLiteral(".ogr");
+    TDateiDialog dialog;
+    dialog.Titel = t.GraphDateiOeffnenText;
+    dialog.Verzeichnis = FApp.AppConst.DatenPfad;
+    dialog.StandardEndung = endung.mid(1);
+    dialog.Filter = t.GraphDateienText + QStringLiteral(" (*") + endung + QStringLiteral(")|*") +
+                    endung + u'|' + t.AlleDateienText + QStringLiteral(" (*.*)|*.*");
+    dialog.Optionen = FApp.AppConst.DialogOptionen;
+    if (const auto datei = FApp.Benutzer->DateiOeffnen(dialog)) {
+        GraphFensterOeffnen(*datei);
+    }
+}
+
+std::optional<QString> TMainForm::MessDateiWaehlen() {
+    const TSprachTexte& t = FApp.Texte;
+    const QString endung = QStringLiteral(".ome");
+    TDateiDialog dialog;
+    dialog.Titel = t.NeuLadenText;
+    dialog.DateiName = t.NeuLadenDateiName + endung;
+    dialog.Verzeichnis = FApp.AppConst.DatenPfad;
+    dialog.StandardEndung = endung.mid(1);
+    dialog.Filter = t.MessDateienText + QStringLiteral(" (*") + endung + QStringLiteral(")|*") +
+                    endung + u'|' + t.AlleDateienText + QStringLiteral(" (*.*)|*.*");
+    dialog.Optionen = FApp.AppConst.DialogOptionen;
+    return FApp.Benutzer->DateiOeffnen(dialog);
+}
+
+bool TMainForm::MesswerteAusGeraet(const QString& datei) {
+    if (!FApp.DatenAusGeraetLesen || !FApp.DatenAusGeraetLesen(FApp, datei)) {
+        FApp.Nachricht(25);
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::InDateiLadenClick() {
+    const auto datei = MessDateiWaehlen();
+    if (!datei || !MesswerteAusGeraet(*datei)) {
+        return;
+    }
+    // The file only goes into the working record; no graph window changes.
+    const TEinleseErgebnis e = MessDateiEinlesen(FApp, *datei, false);
+    if (e.Weg == TEinleseWeg::Fehler) {
+        FApp.Nachricht(0, e.Lesen.Meldung);
+    } else if (e.Weg != TEinleseWeg::Gelesen) {
+        FApp.Nachricht(2, *datei);
+    }
+}
+
+void TMainForm::InGraphLadenClick() {
+    if (AktivesGraphFenster() == nullptr) {
+        return;
+    }
+    if (const auto datei = MessDateiWaehlen()) {
+        MessDateiInGraph(*datei, false);
+    }
+}
+
+void TMainForm::NeuLadenClick() {
+    const auto datei = MessDateiWaehlen();
+    if (datei && MesswerteAusGeraet(*datei)) {
+        MessDateiInGraph(*datei, true);
+    }
+}
+
+void TMainForm::MessDateiInGraph(const QString& datei, bool neu) {
+    const TEinleseErgebnis e = MessDateiEinlesen(FApp, datei, false);
+    switch (e.Weg) {
+    case TEinleseWeg::Gelesen:
+    case TEinleseWeg::RohGelesen:
+        break;
+    case TEinleseWeg::Abgelehnt:
+        FApp.Nachricht(2, datei);
+        return;
+    case TEinleseWeg::Fehler:
+        // A damaged file: the reader says what and where; nothing was changed.
+        FApp.Nachricht(0, e.Lesen.Meldung);
+        return;
+    }
+    TMDIGraphWin* fenster = neu ? DateiNeuClick() : AktivesGraphFenster();
+    if (fenster != nullptr) {
+        fenster->DateiInDiagramm(FApp.ArbeitsDatei);
+    }
+}
+
+void TMainForm::KopierenClick() {
+    if (TMDIGraphWin* fenster = AktivesGraphFenster()) {
+        QApplication::clipboard()->setImage(fenster->Bild());
+    }
+}
+
+void TMainForm::MinimizeClick() {
+    const QList<QMdiSubWindow*> fenster = FMdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (qsizetype i = fenster.size() - 1; i >= 0; --i) {
+        fenster[i]->showMinimized();
+    }
+}
+
+void TMainForm::Kacheln(bool horizontal) {
+    // Horizontal mode: the windows lie one above the other across the whole width;
+    // vertical mode: side by side over the whole height.
+    QList<QMdiSubWindow*> fenster;
+    for (QMdiSubWindow* f : FMdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (!f->isMinimized() && !f->isHidden()) {
+            fenster.append(f);
+        }
+    }
+    if (fenster.isEmpty()) {
+        return;
+    }
+    const QRect flaeche = FMdiArea->viewport()->rect();
+    const int n = int(fenster.size());
+    for (int i = 0; i < n; ++i) {
+        fenster[i]->showNormal();
+        if (horizontal) {
+            const int oben = flaeche.height() * i / n;
+            const int unten = flaeche.height() * (i + 1) / n;
+            fenster[i]->setGeometry(0, oben, flaeche.width(), unten - oben);
+        } else {
+            const int links = flaeche.width() * i / n;
+            const int rechts = flaeche.width() * (i + 1) / n;
+            fenster[i]->setGeometry(links, 0, rechts - links, flaeche.height());
+        }
+    }
+}
+
+void TMainForm::SpracheClick(QAction* eintrag) {
+    eintrag->setChecked(true);
+    FApp.AppConst.Sprache = eintrag->data().toString();
+    SpracheLesen(FApp, FApp.AppConst.Sprache);
+    Aktualisieren();
+    StatusBarSetzen();
+    if (TMDIGraphWin* fenster = AktivesGraphFenster()) {
+        fenster->Aktualisieren();
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* ereignis) {
+    // Every graph window from the last to the first; each may ask whether to save. The
+    // program ends even when one of them stays open because its question was cancelled.
+    const QList<QMdiSubWindow*> fenster = FMdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (qsizetype i = fenster.size() - 1; i >= 0; --i) {
+        fenster[i]->close();
+    }
+    FSchliesst = true;
+    TAppConst& a = FApp.AppConst;
+    // A maximised window keeps the size it will return to when it is made normal again.
+    const QRect lage = isMaximized() ? normalGeometry() : geometry();
+    a.Links = lage.left();
+    a.Oben = lage.top();
+    a.Breite = lage.width();
+    a.Hoehe = lage.height();
+    a.Maximiert = isMaximized();
+    FensterPositionSpeichern(FApp);
+    ereignis->accept();
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QVector>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class TAnwendung;
+class TMDIGraphWin;
+struct TSprachTexte;
+
+// The main window: a multiple-document frame whose child windows are graph windows. One list
+// of actions drives the menus and the tool bar; every graph command goes to the active graph
+// window and does nothing when there is none.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the start-up (configuration, language, devices) and builds the window.
+    TMainForm(TAnwendung& app, const QString& programmDatei, const QString& programmPfad,
+              QWidget* eltern = nullptr);
+    ~TMainForm() override;
+
+    // Captions, hints and enabled states from the language texts and the number of graph
+    // windows; the captions of the language items.
+    void Aktualisieren();
+    // Status panels 1 and 2: the selected device with its connection state and line settings.
+    void StatusBarSetzen();
+    // The settings dialog; `sender` other than the main window opens it on its units page.
+    void EinstellungenClick(QObject* sender);
+
+    TMDIGraphWin* AktivesGraphFenster() const;
+    QList<TMDIGraphWin*> GraphFenster() const; // in creation order
+    TMDIGraphWin* LetztesGraphFenster() const { return FLetztesGraphFenster; }
+    QMdiArea* MdiArea() const { return FMdiArea; }
+    QString StatusText(int panel) const;
+
+    // The commands, also for the tests.
+    TMDIGraphWin* DateiNeuClick();
+    TMDIGraphWin* GraphFensterOeffnen(const QString& datei);
+    void DateiOeffnenClick();
+    void InDateiLadenClick();
+    void InGraphLadenClick();
+    void NeuLadenClick();
+    void KopierenClick();
+    void MinimizeClick();
+    void SpracheClick(QAction* eintrag);
+
+    // The actions, named as the program names them.
+    QAction *ActDateiNeu, *ActDateiOeffnen, *ActDateiSchliessen, *ActDateiSpeichern,
+        *ActDateiSpeichernUnter, *ActDateiExport, *ActInDateiLaden, *ActInGraphLaden,
+        *ActNeuLaden, *ActDruckereinstellungen, *ActDrucken, *ActBeenden, *ActAusschneiden,
+        *ActKopieren, *ActEinfuegen, *ActGraphEigenschaften, *ActZoomGross, *ActZoomKlein,
+        *ActScrollLinks, *ActScrollRechts, *ActScrollOben, *ActScrollUnten, *ActMarker1,
+        *ActMarker2, *ActDatumZeit, *ActGraphRefresh, *ActEinstellungen, *ActMessAuftrag,
+        *ActCascade, *ActHorizontal, *ActVertical, *ActArrange, *ActMinimize, *ActHilfe,
+        *ActInfo;
+    QMenu* MenSprache = nullptr;
+    QToolBar* ToolBar = nullptr;
+
+protected:
+    bool event(QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    enum TFreigabe { Immer, Nie, GraphOffen };
+    struct TAktion {
+        QAction* Aktion;
+        QString TSprachTexte::*Caption;
+        QString TSprachTexte::*Hint;
+        TFreigabe Freigabe;
+    };
+
+    QAction* AktionAnlegen(const QString& name, QString TSprachTexte::*caption,
+                           QString TSprachTexte::*hint, const QKeySequence& taste,
+                           TFreigabe freigabe, int hilfe);
+    void AktionenAnlegen();
+    void MenuesAnlegen();
+    void ToolBarAnlegen();
+    void SpracheMenueAnlegen();
+    void FensterMenueZeigen();
+    void GraphBefehl(void (TMDIGraphWin::*befehl)());
+    QMdiSubWindow* FensterEinsetzen(TMDIGraphWin* fenster);
+    std::optional<QString> MessDateiWaehlen();
+    bool MesswerteAusGeraet(const QString& datei);
+    // Check, read and insert a measurement file; `neu` makes a new graph window first.
+    void MessDateiInGraph(const QString& datei, bool neu);
+    void Kacheln(bool horizontal);
+
+    TAnwendung& FApp;
+    QMdiArea* FMdiArea = nullptr;
+    QVector<TAktion> FAktionen;
+    QMenu *FMenDatei = nullptr, *FMenBearbeiten = nullptr, *FMenExtras = nullptr,
+          *FMenFenster = nullptr, *FMenHilfe = nullptr;
+    QActionGroup* FSprachen = nullptr;
+    QLabel* FPanel[3] = {};
+    int FGraphZaehler = 0;
+    QPointer<TMDIGraphWin> FLetztesGraphFenster;
+    std::unique_ptr<QPrinter> FDrucker;
+    bool FSchliesst = false;
+};

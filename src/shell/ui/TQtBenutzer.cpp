@@ -1,0 +1,101 @@
+#include "shell/ui/TQtBenutzer.h"
+
+#include "shell/ui/TNachrichtDialog.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QPrintDialog>
+#include <QUrl>
+
+namespace {
+
+std::optional<QString> DateiDialogZeigen(QWidget* eltern, const TDateiDialog& d, bool speichern) {
+    QFileDialog dialog(eltern, d.Titel, d.Verzeichnis, QtDateiFilter(d.Filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!d.StandardEndung.isEmpty()) {
+        dialog.setDefaultSuffix(d.StandardEndung);
+    }
+    if (!d.DateiName.isEmpty()) {
+        dialog.selectFile(d.DateiName);
+    }
+    // Asking before overwriting is the program's own message, not the dialog's.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+QString QtDateiFilter(const QString& filter) {
+    const QStringList teile = filter.split(u'|');
+    QStringList filterListe;
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+        QString name = teile[i];
+        QString muster = teile[i + 1];
+        muster.replace(u';', u' ');
+        // "*.*" means every file, also those without a dot.
+        if (muster == u"*.*") {
+            muster = QStringLiteral("*");
+        }
+        const qsizetype klammer = name.lastIndexOf(u'(');
+        if (klammer > 0) {
+            name = name.left(klammer).trimmed();
+        }
+        filterListe.append(name + QStringLiteral(" (") + muster + u')');
+    }
+    return filterListe.join(QStringLiteral(";;"));
+}
+
+int TQtBenutzer::NachrichtZeigen(const TNachrichtInhalt& inhalt) {
+    TNachrichtDialog dialog(inhalt, Titel, [this](int kontext) { HilfeZeigen(kontext); },
+                            Elternfenster);
+    return dialog.exec();
+}
+
+std::optional<QString> TQtBenutzer::DateiOeffnen(const TDateiDialog& dialog) {
+    return DateiDialogZeigen(Elternfenster, dialog, false);
+}
+
+std::optional<QString> TQtBenutzer::DateiSpeichern(const TDateiDialog& dialog) {
+    return DateiDialogZeigen(Elternfenster, dialog, true);
+}
+
+std::optional<QString> TQtBenutzer::VerzeichnisWaehlen(const QString& titel,
+                                                       const QString& start) {
+    const QString verzeichnis = QFileDialog::getExistingDirectory(
+        Elternfenster, titel, start, QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (verzeichnis.isEmpty()) {
+        return std::nullopt;
+    }
+    return verzeichnis;
+}
+
+std::optional<QString> TQtBenutzer::Eingabe(const QString& titel, const QString& frage,
+                                            const QString& vorgabe) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(Elternfenster, titel, frage, QLineEdit::Normal, vorgabe, &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool TQtBenutzer::DruckDialog(QPrinter& drucker) {
+    QPrintDialog dialog(&drucker, Elternfenster);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TQtBenutzer::HilfeZeigen(int kontext) {
+    if (HilfeDatei.isEmpty()) {
+        return;
+    }
+    QUrl adresse = QUrl::fromLocalFile(HilfeDatei);
+    adresse.setFragment(QStringLiteral("k%1").arg(kontext));
+    QDesktopServices::openUrl(adresse);
+}

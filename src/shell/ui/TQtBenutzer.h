@@ -1,0 +1,31 @@
+#pragma once
+
+#include "shell/TBenutzer.h"
+
+#include <QString>
+
+class QWidget;
+
+// The user seam answered by Qt dialogs: the numbered messages in a modal box with the
+// German captions and buttons, Qt's own file dialogs, the input box and the print dialog.
+class TQtBenutzer : public TBenutzer {
+public:
+    int NachrichtZeigen(const TNachrichtInhalt& inhalt) override;
+    std::optional<QString> DateiOeffnen(const TDateiDialog& dialog) override;
+    std::optional<QString> DateiSpeichern(const TDateiDialog& dialog) override;
+    std::optional<QString> VerzeichnisWaehlen(const QString& titel, const QString& start) override;
+    std::optional<QString> Eingabe(const QString& titel, const QString& frage,
+                                   const QString& vorgabe) override;
+    bool DruckDialog(QPrinter& drucker) override;
+    void HilfeZeigen(int kontext) override;
+
+    // Dialogs open over this window (the main window once it exists).
+    QWidget* Elternfenster = nullptr;
+    // Caption of the custom message type: the application title.
+    QString Titel = QStringLiteral("ORVAN");
+    // The help page; each help context is an anchor "k<number>" in it.
+    QString HilfeDatei;
+};
+
+// "Graph-Dateien (*.ogr)|*.ogr|Alle Dateien (*.*)|*.*" as a Qt name filter list.
+QString QtDateiFilter(const QString& filter);
