@@ -80,12 +80,17 @@ bool TTermClassifier::IsValidExpression(TTextRange Range) {
 }
 
 TTextRange TTermClassifier::StripBrackets(TTextRange Range) {
-    while (IsOuterBracketPair(Range) &&
-           IsValidExpression(TTextRange{Range.Begin + 1, Range.End - 1})) {
-        ++Range.Begin;
-        --Range.End;
+    // A bracket pair is redundant when its content is a valid expression; that holds for
+    // all stacked outer pairs at once or for none, as it depends only on the innermost
+    // content. Checking that once keeps deeply bracketed texts linear.
+    TTextRange inner = Range;
+    while (IsOuterBracketPair(inner)) {
+        ++inner.Begin;
+        --inner.End;
     }
-    return Range;
+    if (inner.Length() == Range.Length() || inner.Length() == 0 || !Classify(inner).Valid)
+        return Range;
+    return inner;
 }
 
 bool TTermClassifier::IsNumber(TTextRange Range) const {
