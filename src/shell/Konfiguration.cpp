@@ -1,5 +1,6 @@
 #include "shell/Konfiguration.h"
 
+#include "shell/Einheiten.h"
 #include "shell/KommaText.h"
 #include "shell/TAnwendung.h"
 #include "shell/TIniDatei.h"
@@ -154,9 +155,7 @@ void AppConstSchreiben(TIniDatei& ini, const TAppConst& a) {
 
     ini.AbschnittLoeschen(kEinheiten);
     for (const TEinheiten& e : a.Einheiten) {
-        ini.SchreibeText(kEinheiten, e.Name,
-                         e.Zeichen + u',' + Zahlen::GleitzahlText(e.Faktor) + u',' +
-                             Zahlen::GleitzahlText(e.Offset) + u',' + e.Bezug);
+        ini.SchreibeText(kEinheiten, e.Name, EinheitWertText(e));
     }
 
     ini.SchreibeGanzzahl(kHardware, QStringLiteral("Serielle Port-Nr."), a.SeriellePortNr);
