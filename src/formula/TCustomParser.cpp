@@ -1,6 +1,7 @@
 #include "formula/TCustomParser.h"
 
 #include "formula/EMathError.h"
+#include "formula/FloatingPointFlags.h"
 #include "formula/TExpressionCompiler.h"
 
 #include <algorithm>
@@ -82,16 +83,30 @@ void TCustomParser::SetExpression(const std::string& Text) {
     }
 }
 
-void TCustomParser::ReportArithmeticError(unsigned Flags) {
-    // The flags are sticky, so the order of the operations that raised them is lost. A
-    // division by zero or an overflow yields an infinity from which later operations may
-    // make an invalid operation, never the other way round; so those two are named first.
+void TCustomParser::CheckResult(const TOperation& Operation) {
+    // Run the operation once more with clean flags to learn which error it met. A
+    // division by zero or an overflow is named before an invalid operation, as a routine
+    // may go on from the infinity it made (1/tan(0) first divides, then nothing else).
     FloatingPointFlags::Clear();
-    if (Flags & FloatingPointFlags::ZeroDivide)
+    Operation.Routine(Operation);
+    const int flags = FloatingPointFlags::Raised();
+    FloatingPointFlags::Clear();
+    if (flags & FE_DIVBYZERO)
         throw EZeroDivide();
-    if (Flags & FloatingPointFlags::Overflow)
+    if (flags & FE_OVERFLOW)
         throw EOverflow();
-    throw EInvalidOp();
+    if (flags & FE_INVALID)
+        throw EInvalidOp();
+    // No flag: the operation only passed on an infinity or NaN that a variable held.
+    const bool finiteOperands =
+        std::isfinite(*Operation.Operand1) &&
+        (Operation.Operand2 == nullptr || std::isfinite(*Operation.Operand2));
+    if (!finiteOperands)
+        return;
+    // Finite operands and yet no finite result: an error all the same.
+    if (std::isnan(*Operation.Result))
+        throw EInvalidOp();
+    throw EOverflow();
 }
 
 double* TCustomParser::DefineVariable(const std::string& Name, double Value) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "formula/EMathParserError.h"
-#include "formula/FloatingPointFlags.h"
 #include "formula/TOperation.h"
 
+#include <cmath>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -83,7 +83,9 @@ private:
 
     void ReleaseCompiled();
     void InsertVariable(const std::string& Name, double* Cell);
-    [[noreturn]] static void ReportArithmeticError(unsigned Flags);
+    // Called when an operation's result is an infinity or NaN: throws the arithmetic
+    // error that produced it, or returns when it only carried on a non-finite input.
+    static void CheckResult(const TOperation& Operation);
 
     std::string FExpression;
     bool FPascalNumberformat = true;
@@ -107,10 +109,38 @@ private:
 inline double TCustomParser::Value() {
     if (FResult == nullptr)
         return 0.0;
-    FloatingPointFlags::Clear();
-    for (const TOperation* operation = FCallsBegin; operation != FCallsEnd; ++operation)
-        operation->Routine(*operation);
-    if (const unsigned flags = FloatingPointFlags::Raised())
-        ReportArithmeticError(flags);
+    for (const TOperation* operation = FCallsBegin; operation != FCallsEnd; ++operation) {
+        // The plain arithmetic is done right here; everything else calls its routine.
+        // Both compute the same, the inline cases only save the call.
+        const TOperation& o = *operation;
+        switch (o.Kind) {
+        case TermKind::Add:
+            *o.Result = *o.Operand1 + *o.Operand2;
+            break;
+        case TermKind::Subtract:
+            *o.Result = *o.Operand1 - *o.Operand2;
+            break;
+        case TermKind::Multiply:
+            *o.Result = *o.Operand1 * *o.Operand2;
+            break;
+        case TermKind::Divide:
+            *o.Result = *o.Operand1 / *o.Operand2;
+            break;
+        case TermKind::UnaryMinus:
+            *o.Result = -*o.Operand1;
+            break;
+        case TermKind::Square:
+            *o.Result = *o.Operand1 * *o.Operand1;
+            break;
+        default:
+            o.Routine(o);
+            break;
+        }
+        // Every arithmetic error leaves an infinity or NaN in the result cell of the
+        // operation that met it, so one test per operation finds it before a later
+        // operation (a comparison, MIN, HEAV) could hide it.
+        if (!std::isfinite(*o.Result)) [[unlikely]]
+            CheckResult(o);
+    }
     return *FResult;
 }
