@@ -205,6 +205,11 @@ bool TTermClassifier::TryOperator(TTextRange Range, std::string_view Operator, s
         Result.TriedRight = right;
         if (!Balanced(left.Begin, left.End) || !Balanced(right.Begin, right.End))
             continue;
+        // No valid expression ends with an operator, "(" or ",", and none starts with
+        // "*", "/", "^", ")" or ","; such splits are refused without classifying them.
+        if (std::string_view("+-*/^(,").find(FText[left.End - 1]) != std::string_view::npos ||
+            std::string_view("*/^),").find(FText[right.Begin]) != std::string_view::npos)
+            continue;
         if (IsValidOperand(left, LeftAccepts) && IsValidOperand(right, RightAccepts)) {
             Result.Valid = true;
             Result.Kind = Kind;

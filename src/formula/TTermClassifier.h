@@ -52,7 +52,7 @@ public:
         return std::string_view(FText).substr(Range.Begin, Range.Length());
     }
 
-    static constexpr std::uint32_t MaxSteps = 4000000;
+    static constexpr std::uint32_t MaxSteps = 1000000;
     static constexpr std::size_t MaxRemembered = 200000;
     static constexpr int MaxDepth = 1000;
 
