@@ -12,7 +12,7 @@
 namespace {
 
 void DateiLadenOderAnlegen(TAnwendung& app, const QString& verzeichnis, const QString& datei) {
-    const bool vorhanden = QFileInfo::exists(verzeichnis + datei);
+    const bool vorhanden = QFileInfo(verzeichnis + datei).isFile();
     KonfigurationLesen(app, verzeichnis, datei);
     if (!vorhanden) {
         KonfigurationSchreiben(app, verzeichnis, datei);

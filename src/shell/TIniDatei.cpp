@@ -26,10 +26,11 @@ QString WertAufbereiten(const QString& roh) {
 } // namespace
 
 TIniDatei::TIniDatei(const QString& pfad) : FPfad(pfad) {
-    QFile datei(pfad);
-    if (!datei.exists()) {
+    // Only a file counts: a directory of that name reads as empty (and cannot be written).
+    if (!QFileInfo(pfad).isFile()) {
         return;
     }
+    QFile datei(pfad);
     FVorhanden = true;
     if (!datei.open(QIODevice::ReadOnly)) {
         FLesefehler = datei.errorString();
