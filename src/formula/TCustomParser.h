@@ -113,33 +113,36 @@ inline double TCustomParser::Value() {
         // The plain arithmetic is done right here; everything else calls its routine.
         // Both compute the same, the inline cases only save the call.
         const TOperation& o = *operation;
+        double r;
         switch (o.Kind) {
         case TermKind::Add:
-            *o.Result = *o.Operand1 + *o.Operand2;
+            r = *o.Operand1 + *o.Operand2;
             break;
         case TermKind::Subtract:
-            *o.Result = *o.Operand1 - *o.Operand2;
+            r = *o.Operand1 - *o.Operand2;
             break;
         case TermKind::Multiply:
-            *o.Result = *o.Operand1 * *o.Operand2;
+            r = *o.Operand1 * *o.Operand2;
             break;
         case TermKind::Divide:
-            *o.Result = *o.Operand1 / *o.Operand2;
+            r = *o.Operand1 / *o.Operand2;
             break;
         case TermKind::UnaryMinus:
-            *o.Result = -*o.Operand1;
+            r = -*o.Operand1;
             break;
         case TermKind::Square:
-            *o.Result = *o.Operand1 * *o.Operand1;
+            r = *o.Operand1 * *o.Operand1;
             break;
         default:
             o.Routine(o);
+            r = *o.Result;
             break;
         }
+        *o.Result = r;
         // Every arithmetic error leaves an infinity or NaN in the result cell of the
         // operation that met it, so one test per operation finds it before a later
         // operation (a comparison, MIN, HEAV) could hide it.
-        if (!std::isfinite(*o.Result)) [[unlikely]]
+        if (!std::isfinite(r)) [[unlikely]]
             CheckResult(o);
     }
     return *FResult;
