@@ -5,9 +5,12 @@
 #include "shell/TSprachTexte.h"
 
 #include <functional>
+#include <memory>
 
 class TBenutzer;
 class TIniDatei;
+class TSeriellerPort;
+class TGeraetAnzeige;
 
 // The application context: the program-wide records, created once at start-up and handed
 // to the code that needs them. Tests make their own.
@@ -38,6 +41,13 @@ public:
     std::function<void(TAnwendung&, TIniDatei&)> GraphDefaultsSchreiben;
     // Last start-up step: the device list and the selected device type.
     std::function<void(TAnwendung&)> GeraeteLaden;
+
+    // Device command runs (device/GeraetBefehl.h): where a run gets its serial port and its
+    // progress display, and whom it tells that the connection state changed (the main
+    // window's status bar). Without a display factory a run shows no progress.
+    std::function<std::unique_ptr<TSeriellerPort>()> PortErzeugen;
+    std::function<std::unique_ptr<TGeraetAnzeige>(TAnwendung&)> GeraetAnzeigeErzeugen;
+    std::function<void()> StatusBarSetzen;
 
     // Shows numbered message `nummer` (see Nachricht) and returns the button pressed.
     int Nachricht(int nummer, const QString& text = QString());
