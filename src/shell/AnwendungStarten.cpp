@@ -1,8 +1,10 @@
 #include "shell/AnwendungStarten.h"
 
+#include "device/GeraeteKatalog.h"
 #include "shell/ProgrammStart.h"
 #include "shell/TAnwendung.h"
 
 void AnwendungStarten(TAnwendung& app, const QString& programmDatei, const QString& programmPfad) {
+    app.GeraeteLaden = GeraeteLaden;
     ProgrammStart(app, programmDatei, programmPfad);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "device/TGeraet.h"
 #include "graph/TDiagramm.h"
+#include "measurement/TMessDatei.h"
 #include "shell/TAppConst.h"
 #include "shell/TSprachTexte.h"
 
@@ -21,6 +23,13 @@ public:
     TAppConst AppConst;
     TSprachTexte Texte;
     TBenutzer* Benutzer;
+
+    // The selected device type (AppConst.Geraet) as the catalogue describes it.
+    TGeraet AktuellesGeraet;
+    // The working measurement or job: every read of a file and every new job overwrites it.
+    TMessDatei ArbeitsDatei;
+    // Bytes of instrument memory the current job needs, as last computed.
+    quint32 Speicherbedarf = 0;
 
     // Defaults for new graphs and for every curve the measurement import makes; kept in the
     // user configuration file (graph/GraphDefaults.h).

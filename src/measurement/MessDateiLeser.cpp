@@ -1,0 +1,206 @@
+#include "measurement/MessDateiLeser.h"
+
+#include "device/GeraeteKatalog.h"
+#include "measurement/MessDateiFormat.h"
+#include "shell/DatumZeit.h"
+#include "shell/TAnwendung.h"
+#include "shell/TNachrichtInhalt.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr qint64 kErsterBlock = 1 << 16;
+// The longest header part the check reads: position 19, two texts, 13 bytes.
+constexpr qint64 kPruefLaenge = 19 + 2 + 65535 + 2 + 65535 + 13;
+
+TLeseErgebnis MitDatei(TLeseErgebnis e, const QString& datei) {
+    if (!e) {
+        e.Meldung = datei + QStringLiteral(": ") + e.Meldung +
+                    (e.Position >= 0 ? QStringLiteral(" (Byte %1)").arg(e.Position) : QString());
+    }
+    return e;
+}
+
+TLeseErgebnis Oeffnen(QFile& f) {
+    if (!f.open(QIODevice::ReadOnly)) {
+        return TLeseErgebnis::Fehler(
+            QStringLiteral("Die Datei lässt sich nicht öffnen: ") + f.errorString(), -1);
+    }
+    return {};
+}
+
+// Reads on from the file until `puffer` holds `bis` bytes or the file ends.
+bool Nachlesen(QFile& f, QByteArray& puffer, qint64 bis) {
+    bis = std::min(bis, f.size());
+    const qint64 alt = puffer.size();
+    if (bis <= alt) {
+        return true;
+    }
+    puffer.resize(bis);
+    qint64 gelesen = alt;
+    while (gelesen < bis) {
+        const qint64 n = f.read(puffer.data() + gelesen, bis - gelesen);
+        if (n <= 0) {
+            puffer.resize(gelesen);
+            return false;
+        }
+        gelesen += n;
+    }
+    return true;
+}
+
+} // namespace
+
+bool MessDateiPruefen(TAnwendung& app, const QString& datei) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray kopf = f.read(kPruefLaenge);
+    f.close();
+    if (!MessKopfPruefen(kopf, app.AppConst.GeraeteListe)) {
+        return false;
+    }
+    // A catalogue entry that cannot be read makes the file unusable as well.
+    const TGeraetLesenErgebnis g = GeraetLesen(app, app.AppConst.Geraet, app.ArbeitsDatei);
+    return g.Fehler.isEmpty();
+}
+
+TLeseErgebnis MessDateiLesen(TAnwendung& app, const QString& datei, bool nurAuftrag,
+                             TMessDatei& ziel) {
+    QFile f(datei);
+    TLeseErgebnis e = Oeffnen(f);
+    if (!e) {
+        return MitDatei(e, datei);
+    }
+    const qint64 groesse = f.size();
+
+    // The header is read from the file's first bytes, with more of the file when it is longer.
+    QByteArray puffer;
+    Nachlesen(f, puffer, kErsterBlock);
+    TMessDatei d;
+    TKopfInfo kopf;
+    for (;;) {
+        d = ziel;
+        d.Messreihen.clear();
+        e = MessKopfLesen(puffer, d, kopf);
+        if (e || !e.Dateiende || puffer.size() >= groesse) {
+            break;
+        }
+        if (!Nachlesen(f, puffer, puffer.size() * 2)) {
+            return MitDatei(TLeseErgebnis::Fehler(QStringLiteral("Lesefehler: ") + f.errorString(),
+                                                  puffer.size()),
+                            datei);
+        }
+    }
+    if (!e) {
+        return MitDatei(e, datei);
+    }
+    TDatenBefund befund;
+    if (!nurAuftrag) {
+        // Only the declared data part and the few bytes its last cycle may reach beyond it.
+        const qint64 daten = std::max<qint64>(0, qint64(kopf.Gesamtlaenge) - kopf.Ende);
+        if (!Nachlesen(f, puffer, kopf.Ende + daten + 16)) {
+            return MitDatei(TLeseErgebnis::Fehler(QStringLiteral("Lesefehler: ") + f.errorString(),
+                                                  puffer.size()),
+                            datei);
+        }
+        f.close();
+        e = MessDatenLesen(puffer, kopf, d, befund);
+        puffer = QByteArray();
+        if (!e) {
+            return MitDatei(e, datei);
+        }
+    }
+    ziel = std::move(d);
+    if (!nurAuftrag) {
+        if (befund.Zurueck) {
+            app.Nachricht(39);
+        }
+        if (befund.Erwartet != befund.Uebertragen) {
+            app.Nachricht(40, app.Texte.MesswerteBerechnetText + QString::number(befund.Erwartet) +
+                                  QStringLiteral("\n\r") + app.Texte.MesswerteUebertragenText +
+                                  QString::number(befund.Uebertragen));
+        }
+    }
+    return {};
+}
+
+TLeseErgebnis RohDateiLesen(TAnwendung& app, const QString& datei, TMessDatei& ziel) {
+    QFile f(datei);
+    TLeseErgebnis e = Oeffnen(f);
+    if (!e) {
+        return MitDatei(e, datei);
+    }
+    const qint64 groesse = f.size();
+    if (groesse >= (qint64(1) << 32)) {
+        return MitDatei(TLeseErgebnis::Fehler(
+                            QStringLiteral("Die Datei ist mit %1 Bytes zu groß").arg(groesse), 0),
+                        datei);
+    }
+    QByteArray bytes;
+    if (!Nachlesen(f, bytes, groesse) || bytes.size() != groesse) {
+        return MitDatei(
+            TLeseErgebnis::Fehler(QStringLiteral("Lesefehler: ") + f.errorString(), bytes.size()),
+            datei);
+    }
+    f.close();
+
+    // The modification time as the old file systems kept it: local time in 2-second steps.
+    QDateTime zeit = QFileInfo(datei).lastModified();
+    const QTime uhr = zeit.time();
+    zeit.setTime(QTime(uhr.hour(), uhr.minute(), uhr.second() - uhr.second() % 2));
+    const double start = DatumZeit::AusQDateTime(zeit);
+
+    TMessreihe r;
+    r.Aktiv = 1;
+    r.Abstand = 1;
+    r.Kanal = 0;
+    r.Messkonstante = 1.0;
+    r.Nullwert = 0.0;
+    r.Name = app.Texte.MessreiheText + QStringLiteral("0");
+    r.Einheit = app.Texte.EinheitText;
+    r.Anzahl = quint32(groesse);
+    if (groesse == 0) {
+        r.Anzahl = 1;
+        r.Messwerte[0] = {start};
+        r.Messwerte[1] = {0.0};
+    } else {
+        // A record without a measuring frequency (nothing read yet) counts one byte per
+        // second rather than dividing by zero.
+        const double tage = (ziel.Messfrequenz > 0 ? ziel.Messfrequenz : 1.0) * 86400.0;
+        r.Messwerte[0].reserve(groesse);
+        r.Messwerte[1].reserve(groesse);
+        const uchar* b = reinterpret_cast<const uchar*>(bytes.constData());
+        for (qint64 j = 0; j < groesse; ++j) {
+            r.Messwerte[0].append(start + double(j) / tage);
+            r.Messwerte[1].append(double(b[j]));
+        }
+    }
+    TAuftrag& a = ziel.Auftrag;
+    a.AnzahlReihen = 1;
+    a.MessTakte = groesse == 0 ? 1 : quint32(groesse);
+    a.AbstandZeitstempel = 0;
+    a.Start = start;
+    ziel.Messreihen = {std::move(r)};
+    return {};
+}
+
+TEinleseErgebnis MessDateiEinlesen(TAnwendung& app, const QString& datei, bool nurAuftrag) {
+    TEinleseErgebnis e;
+    if (MessDateiPruefen(app, datei)) {
+        e.Lesen = MessDateiLesen(app, datei, nurAuftrag, app.ArbeitsDatei);
+        e.Weg = e.Lesen ? TEinleseWeg::Gelesen : TEinleseWeg::Fehler;
+        return e;
+    }
+    app.Nachricht(3, QStringLiteral("???"));
+    if (app.Nachricht(16, datei) != mrYes) {
+        e.Weg = TEinleseWeg::Abgelehnt;
+        return e;
+    }
+    e.Lesen = RohDateiLesen(app, datei, app.ArbeitsDatei);
+    e.Weg = e.Lesen ? TEinleseWeg::RohGelesen : TEinleseWeg::Fehler;
+    return e;
+}
