@@ -1,0 +1,303 @@
+#include "device/TGeraetSchritte.h"
+
+#include "device/GeraetAntworten.h"
+#include "device/TGeraetLauf.h"
+#include "device/TSeriellerPort.h"
+#include "device/TXModemUebertragung.h"
+#include "shell/TAnwendung.h"
+#include "shell/TBenutzer.h"
+#include "shell/Textkodierung.h"
+#include "shell/Uhr.h"
+
+#include <QCoreApplication>
+
+namespace {
+const QByteArray kCrLf("\r\n");
+} // namespace
+
+QByteArray TGeraetSchritte::Bytes(const QString& text) {
+    return Textkodierung::NachWindows1252(text);
+}
+
+void TGeraetSchritte::Ausfuehren(const QString& befehl, QString& parameter) {
+    const TGeraet& g = L.LaufGeraet;
+    if (befehl == g.ResetBefehl) {
+        GeraetReset();
+    }
+    if (befehl == g.UhrLesenBefehl) {
+        UhrLesen(parameter);
+    }
+    if (befehl == g.UhrSetzenBefehl) {
+        UhrSetzen(parameter);
+    }
+    if (befehl == g.GeraeteZustandBefehl) {
+        GeraeteZustandLesen(parameter);
+    }
+    if (befehl == g.GeraeteInformationLesenBefehl) {
+        GeraeteInformationLesen();
+    }
+    if (befehl == g.AuftragSendenBefehl) {
+        AuftragSenden(parameter);
+    }
+    if (befehl == g.DatenLesenBefehl) {
+        DatenLesen(parameter);
+    }
+    if (befehl == g.SpeicherTestBefehl) {
+        SpeicherTesten();
+    }
+    if (befehl == g.SpeicherLeerenBefehl) {
+        SpeicherLeeren(parameter);
+    }
+    if (befehl == g.MessungAbbrechenBefehl) {
+        MessungAbbrechen();
+    }
+    if (befehl == u"S077,") {
+        RohAustausch(parameter);
+    }
+}
+
+void TGeraetSchritte::Beginnen(const QString& befehl, const QString& zeile) {
+    L.Fortschritt(0);
+    L.Maximum(befehl.size());
+    L.Zeile(zeile);
+}
+
+void TGeraetSchritte::Ergebnis(bool ok) {
+    L.Zeile(ok ? L.App.Texte.BefehlOKText : L.App.Texte.BefehlFehlerText);
+}
+
+bool TGeraetSchritte::GeraetReset() {
+    const QString& befehl = L.LaufGeraet.ResetBefehl;
+    Beginnen(befehl, L.App.Texte.ResetBefehlText);
+    const auto [angekommen, antwort] = L.SendenUndWarten(Bytes(befehl), kCrLf);
+    const bool ok =
+        angekommen && GeraetAntworten::ResetPruefen(antwort, Bytes(befehl), L.LaufGeraet.Name);
+    Ergebnis(ok);
+    return ok;
+}
+
+bool TGeraetSchritte::UhrLesen(QString& parameter) {
+    const QString& befehl = L.LaufGeraet.UhrLesenBefehl;
+    Beginnen(befehl, L.App.Texte.UhrLesenBefehlText);
+    parameter = QStringLiteral("-");
+    const auto [angekommen, antwort] = L.SendenUndWarten(Bytes(befehl), kCrLf);
+    const auto wert = angekommen ? GeraetAntworten::UhrLesen(antwort, Uhr::Jetzt()) : std::nullopt;
+    if (wert) {
+        parameter = GeraetAntworten::StandardDatumZeit(*wert);
+    }
+    Ergebnis(wert.has_value());
+    return wert.has_value();
+}
+
+bool TGeraetSchritte::UhrSetzen(QString& parameter) {
+    const QString& befehl = L.LaufGeraet.UhrSetzenBefehl;
+    Beginnen(befehl, L.App.Texte.UhrSetzenBefehlText);
+    if (parameter.isEmpty()) {
+        parameter = GeraetAntworten::UhrSetzenText(Uhr::Jetzt());
+    }
+    const bool ok = L.SendenUndWarten(Bytes(befehl + parameter), kCrLf).first;
+    Ergebnis(ok);
+    return ok;
+}
+
+bool TGeraetSchritte::GeraeteZustandLesen(QString& parameter) {
+    const QString& befehl = L.LaufGeraet.GeraeteZustandBefehl;
+    Beginnen(befehl, L.App.Texte.GeraeteZustandBefehlText);
+    const auto [angekommen, antwort] = L.SendenUndWarten(Bytes(befehl), kCrLf);
+    const auto zustand =
+        angekommen ? GeraetAntworten::ZustandLesen(antwort, Bytes(befehl)) : std::nullopt;
+    if (zustand) {
+        L.App.AktuellesGeraet.Zustand = *zustand;
+        parameter = QString::number(*zustand);
+    } else {
+        // A failed status read hands back no number, so nobody mistakes it for a status.
+        parameter.clear();
+    }
+    Ergebnis(zustand.has_value());
+    return zustand.has_value();
+}
+
+void TGeraetSchritte::GeraeteInformationLesen() {
+    L.Zeile(QStringLiteral("BefehlGeraeteInformationLesen\r\nnoch nicht fertig"));
+}
+
+bool TGeraetSchritte::DatenLesen(const QString& ziel) {
+    const QString& befehl = L.LaufGeraet.DatenLesenBefehl;
+    Beginnen(befehl, L.App.Texte.DatenLesenBefehlText);
+    L.AnzahlErkannt = false;
+    const auto [angekommen, antwort] = L.SendenUndWarten(Bytes(befehl), Bytes(befehl));
+    const bool ok = angekommen && antwort == Bytes(befehl);
+    L.GeraetOnlineSetzen(ok);
+    Ergebnis(ok);
+    L.Fortschritt(0);
+    L.Maximum(1);
+    // Whatever directory was chosen, the file is received into the data directory.
+    L.Protokoll().ZielSetzen(L.App.AppConst.DatenPfad, ziel);
+    if (!ok) {
+        L.Zeile(L.App.Texte.ProtokollFehlerText + L.App.Texte.ProtokollFehlerText1);
+        // No data came: the run has failed even when the reply timer could not tell (a
+        // waiting time below one tick).
+        L.LaufFehler = true;
+        return false;
+    }
+    L.AnzahlErkannt = false;
+    L.Empfangstext.clear();
+    L.Port().EingangLeeren();
+    L.Protokoll().Starten();
+    L.Zeile(L.App.Texte.GeraeteEmpfangText);
+    return true;
+}
+
+bool TGeraetSchritte::SpeicherTesten() {
+    const QString& befehl = L.LaufGeraet.SpeicherTestBefehl;
+    Beginnen(befehl, L.App.Texte.SpeicherTestBefehlText);
+    const auto [leer, antwort] = L.SendenUndWarten(Bytes(befehl), Bytes(befehl) + '-' + kCrLf);
+    if (!leer && antwort.startsWith(Bytes(befehl))) {
+        // The instrument answered, only not with "empty": that is the answer, not a silent
+        // instrument, so the reply timer has nothing to report.
+        L.AntwortTimerSetzen(0);
+    }
+    L.App.AppConst.GeraetOnline = leer;
+    L.Zeile(leer ? L.App.Texte.SpeicherLeerText : L.App.Texte.SpeicherVollText);
+    L.GeraetOnlineSetzen(leer);
+    return leer;
+}
+
+bool TGeraetSchritte::SpeicherLeeren(QString& parameter) {
+    const QString& befehl = L.LaufGeraet.SpeicherLeerenBefehl;
+    Beginnen(befehl, L.App.Texte.SpeicherLeerenBefehlText);
+    L.ProzentAnzeigen(false);
+    L.Senden(Bytes(befehl));
+    L.Fortschritt(0);
+    L.Maximum(10000);
+    bool ok = false;
+    while (true) {
+        const int treffer =
+            L.Abgebrochen ? 0 : L.Port().WartenAufEines(".^-\r\n", L.WarteTicks, true, true, '^');
+        qint64 weiter = L.FortschrittWert() + 1;
+        L.Fortschritt(weiter >= L.MaximumWert() ? 0 : weiter);
+        if (treffer == 1) {
+            L.AntwortTimerSetzen(L.WarteTicks); // the instrument is still at work
+            continue;
+        }
+        if (treffer == 2) {
+            L.AntwortTimerSetzen(0);
+            L.Zeile(L.App.Texte.SpeicherGeloeschtText);
+            ok = true;
+        } else {
+            L.Zeile(L.App.Texte.BefehlFehlerText);
+        }
+        break;
+    }
+    L.Fortschritt(L.MaximumWert());
+    L.ProzentAnzeigen(true);
+    parameter = ok ? QStringLiteral("True") : QStringLiteral("False");
+    return ok;
+}
+
+bool TGeraetSchritte::MessungAbbrechen() {
+    const QString& befehl = L.LaufGeraet.MessungAbbrechenBefehl;
+    Beginnen(befehl, L.App.Texte.MessungAbbrechenBefehlText);
+    const bool ok = L.SendenUndWarten(Bytes(befehl), Bytes(befehl) + kCrLf).first;
+    Ergebnis(ok);
+    return ok;
+}
+
+void TGeraetSchritte::RohAustausch(QString& parameter) {
+    const auto [angekommen, antwort] =
+        L.SendenUndWarten(Bytes(QStringLiteral("S077,") + parameter), kCrLf);
+    Q_UNUSED(angekommen);
+    parameter = Textkodierung::AusWindows1252(antwort);
+}
+
+void TGeraetSchritte::AuftragSenden(const QString& auftrag) {
+    TAnwendung& app = L.App;
+    QString text;
+    if (!GeraeteZustandLesen(text)) {
+        return;
+    }
+    const int zustand = text.toInt();
+    const QString& name = app.AktuellesGeraet.Name;
+    bool speicherLeer = (zustand & GeraetAntworten::ZustandSpeicher) == 0;
+    if (zustand & GeraetAntworten::ZustandMessung) {
+        if (app.Nachricht(32, name) != mrYes) {
+            return;
+        }
+        QString p;
+        L.BefehlAusfuehren(L.LaufGeraet.MessungAbbrechenBefehl, p);
+    }
+    if (!speicherLeer) {
+        if (app.Nachricht(34, name) == mrYes) {
+            const QString endung = QStringLiteral(".ome");
+            TDateiDialog dialog;
+            dialog.Titel = app.Texte.NeuLadenText;
+            dialog.StandardEndung = endung.mid(1);
+            dialog.DateiName = app.Texte.NeuLadenDateiName + endung;
+            dialog.Filter = app.Texte.MessDateienText + QStringLiteral(" (*") + endung +
+                            QStringLiteral(")|*") + endung + u'|' + app.Texte.AlleDateienText +
+                            QStringLiteral(" (*.*)|*.*");
+            dialog.Verzeichnis = app.AppConst.DatenPfad;
+            dialog.Optionen = app.AppConst.DialogOptionen;
+            if (auto datei = app.Benutzer->DateiOeffnen(dialog)) {
+                L.BefehlAusfuehren(L.LaufGeraet.DatenLesenBefehl, *datei);
+                while (L.UebertragungLaeuft()) {
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+                }
+                L.Port().WartenAuf(kCrLf, L.WarteTicks, true, true);
+            }
+        }
+        if (L.Abgebrochen || app.Nachricht(24, name) != mrYes) {
+            return;
+        }
+        QString ergebnis;
+        L.BefehlAusfuehren(L.LaufGeraet.SpeicherLeerenBefehl, ergebnis);
+        if (ergebnis != u"True") {
+            return;
+        }
+        speicherLeer = true;
+    }
+    if (zustand & GeraetAntworten::ZustandAuftrag) {
+        if (L.Abgebrochen || app.Nachricht(33, L.LaufGeraet.Name) != mrYes) {
+            return;
+        }
+        if (!speicherLeer) {
+            QString ergebnis;
+            L.BefehlAusfuehren(L.LaufGeraet.SpeicherLeerenBefehl, ergebnis);
+            if (ergebnis != u"True") {
+                return;
+            }
+        }
+    }
+    if (!L.Abgebrochen) {
+        AuftragUebertragen(auftrag);
+    }
+}
+
+bool TGeraetSchritte::AuftragUebertragen(const QString& auftrag) {
+    const QByteArray befehl = Bytes(L.LaufGeraet.AuftragSendenBefehl);
+    const QByteArray job = Bytes(auftrag);
+    L.Zeile(L.App.Texte.AuftragSendenBefehlText);
+    L.Maximum(job.size());
+    const auto [angekommen, antwort] = L.SendenUndWarten(befehl, befehl);
+    if (!angekommen || antwort != befehl) {
+        return false;
+    }
+    bool echoFehlt = false;
+    for (qsizetype i = 0; i < job.size(); ++i) {
+        if (i > 0) {
+            L.Port().ZeichenSenden('.');
+        }
+        L.Port().ZeichenSenden(job[i]);
+        if (!L.Port().WartenAuf(QByteArray(1, job[i]), L.WarteTicks, false, true)) {
+            L.Zeile(L.App.Texte.ProtokollFehlerText1);
+            echoFehlt = true;
+            break;
+        }
+        L.Fortschritt(i + 1);
+    }
+    L.Port().ZeichenSenden('\r');
+    if (!echoFehlt) {
+        L.Zeile(L.App.Texte.BefehlOKText);
+    }
+    return !echoFehlt;
+}
