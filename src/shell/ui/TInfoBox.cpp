@@ -142,9 +142,10 @@ TInfoBox::TInfoBox(TAnwendung& app, QWidget* eltern) : QDialog(eltern, Qt::Tool)
         unten->addWidget(l, reihe, 0);
         auto* a = new QLabel(panel3);
         a->setObjectName(name + QStringLiteral("Adresse"));
-        a->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff;%3\">%2</a>")
-                       .arg(url, text.toHtmlEscaped(),
-                            unterstrichen ? QStringLiteral("") : QStringLiteral("text-decoration:none")));
+        a->setText(
+            QStringLiteral("<a href=\"%1\" style=\"color:#0000ff;%3\">%2</a>")
+                .arg(url, text.toHtmlEscaped(),
+                     unterstrichen ? QStringLiteral("") : QStringLiteral("text-decoration:none")));
         a->setCursor(Qt::PointingHandCursor);
         a->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
         connect(a, &QLabel::linkActivated, this, [this](const QString& ziel) {

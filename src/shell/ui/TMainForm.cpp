@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -263,9 +264,9 @@ void TMainForm::MenuesAnlegen() {
     FMenBearbeiten = leiste->addMenu(QString());
     FMenBearbeiten->addActions({ActAusschneiden, ActKopieren, ActEinfuegen});
     FMenBearbeiten->addSeparator();
-    FMenBearbeiten->addActions({ActGraphEigenschaften, ActZoomGross, ActZoomKlein,
-                                ActScrollLinks, ActScrollRechts, ActScrollOben, ActScrollUnten,
-                                ActMarker1, ActMarker2, ActDatumZeit, ActGraphRefresh});
+    FMenBearbeiten->addActions({ActGraphEigenschaften, ActZoomGross, ActZoomKlein, ActScrollLinks,
+                                ActScrollRechts, ActScrollOben, ActScrollUnten, ActMarker1,
+                                ActMarker2, ActDatumZeit, ActGraphRefresh});
 
     FMenExtras = leiste->addMenu(QString());
     FMenExtras->addActions({ActEinstellungen, ActMessAuftrag});
@@ -287,7 +288,8 @@ void TMainForm::MenuesAnlegen() {
     FMenFenster->menuAction()->setData(200);
     FMenHilfe->menuAction()->setData(10);
     // F1 on an open menu opens the help of the highlighted entry.
-    for (QMenu* menue : {FMenDatei, FMenBearbeiten, FMenExtras, FMenFenster, FMenHilfe, MenSprache}) {
+    for (QMenu* menue :
+         {FMenDatei, FMenBearbeiten, FMenExtras, FMenFenster, FMenHilfe, MenSprache}) {
         menue->installEventFilter(this);
         menue->setToolTipsVisible(false);
     }
@@ -391,13 +393,21 @@ void TMainForm::StatusBarSetzen() {
     const TGeraet& g = FApp.AktuellesGeraet;
     FPanel[1]->setText(g.Name + QStringLiteral(": ") +
                        (FApp.AppConst.GeraetOnline ? t.OnlineText : t.OfflineText));
-    // A parity value the catalogue allows but that has no letter is shown as its number.
+    // A parity value the catalogue allows but that has no letter is shown as "?".
     QString paritaet;
     switch (g.Parity) {
-    case 0: paritaet = t.ParityText0; break;
-    case 1: paritaet = t.ParityText1; break;
-    case 2: paritaet = t.ParityText2; break;
-    default: paritaet = QStringLiteral("?%1").arg(g.Parity); break;
+    case 0:
+        paritaet = t.ParityText0;
+        break;
+    case 1:
+        paritaet = t.ParityText1;
+        break;
+    case 2:
+        paritaet = t.ParityText2;
+        break;
+    default:
+        paritaet = QStringLiteral("?");
+        break;
     }
     FPanel[2]->setText(QString::number(g.DatenBits) + paritaet + QString::number(g.StopBits) +
                        u' ' + QString::number(g.Baud));

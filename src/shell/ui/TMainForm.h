@@ -57,13 +57,12 @@ public:
 
     // The actions, named as the program names them.
     QAction *ActDateiNeu, *ActDateiOeffnen, *ActDateiSchliessen, *ActDateiSpeichern,
-        *ActDateiSpeichernUnter, *ActDateiExport, *ActInDateiLaden, *ActInGraphLaden,
-        *ActNeuLaden, *ActDruckereinstellungen, *ActDrucken, *ActBeenden, *ActAusschneiden,
-        *ActKopieren, *ActEinfuegen, *ActGraphEigenschaften, *ActZoomGross, *ActZoomKlein,
-        *ActScrollLinks, *ActScrollRechts, *ActScrollOben, *ActScrollUnten, *ActMarker1,
-        *ActMarker2, *ActDatumZeit, *ActGraphRefresh, *ActEinstellungen, *ActMessAuftrag,
-        *ActCascade, *ActHorizontal, *ActVertical, *ActArrange, *ActMinimize, *ActHilfe,
-        *ActInfo;
+        *ActDateiSpeichernUnter, *ActDateiExport, *ActInDateiLaden, *ActInGraphLaden, *ActNeuLaden,
+        *ActDruckereinstellungen, *ActDrucken, *ActBeenden, *ActAusschneiden, *ActKopieren,
+        *ActEinfuegen, *ActGraphEigenschaften, *ActZoomGross, *ActZoomKlein, *ActScrollLinks,
+        *ActScrollRechts, *ActScrollOben, *ActScrollUnten, *ActMarker1, *ActMarker2, *ActDatumZeit,
+        *ActGraphRefresh, *ActEinstellungen, *ActMessAuftrag, *ActCascade, *ActHorizontal,
+        *ActVertical, *ActArrange, *ActMinimize, *ActHilfe, *ActInfo;
     QMenu* MenSprache = nullptr;
     QToolBar* ToolBar = nullptr;
 

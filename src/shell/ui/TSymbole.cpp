@@ -302,8 +302,7 @@ const QHash<QString, TZeichnung>& Zeichnungen() {
              spitze << QPointF(9, 0.5) << QPointF(13.5, 3) << QPointF(9, 6);
              p.drawPolygon(spitze);
          }},
-        {QStringLiteral("Einstellungen"),
-         [](QPainter& p) { Zahnrad(p, QPointF(8, 8), 7, kGrau); }},
+        {QStringLiteral("Einstellungen"), [](QPainter& p) { Zahnrad(p, QPointF(8, 8), 7, kGrau); }},
         {QStringLiteral("MessAuftrag"),
          [](QPainter& p) {
              Blatt(p, QRectF(1.5, 1.5, 10, 13));
@@ -343,8 +342,7 @@ const QHash<QString, TZeichnung>& Zeichnungen() {
              p.setPen(QPen(kLinie, 2));
              p.drawLine(QPointF(4, 14.5), QPointF(12, 14.5));
          }},
-        {QStringLiteral("Hilfe"),
-         [](QPainter& p) { Kreiszeichen(p, QStringLiteral("?"), kBlau); }},
+        {QStringLiteral("Hilfe"), [](QPainter& p) { Kreiszeichen(p, QStringLiteral("?"), kBlau); }},
         {QStringLiteral("Info"), [](QPainter& p) { Kreiszeichen(p, QStringLiteral("i"), kGruen); }},
         {QStringLiteral("Sprache"),
          [](QPainter& p) {

@@ -1,0 +1,162 @@
+#pragma once
+
+#include "graph/TDiagramm.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSharedPointer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QAction;
+class QCPAxis;
+class QCPAbstractPlottable;
+class QCPTextElement;
+class QCustomPlot;
+class QLabel;
+class QMouseEvent;
+class QPrinter;
+class QStatusBar;
+class TAchsenTicker;
+class TAnwendung;
+class TGraphOverlay;
+class TParser;
+struct TMessDatei;
+
+// A graph window: one graph document shown in a chart, with zoom, scroll, the date/time
+// switch, two measuring markers and the cross-hair read-out under the mouse. The document is
+// the master copy; the chart is rebuilt from it (GraphEigenschaftenSetzen) and read back
+// (GraphEigenschaftenLesen) at fixed points only.
+class TMDIGraphWin : public QWidget {
+    Q_OBJECT
+public:
+    // `name`: the caption of a new graph, or the graph file to open (`oeffnen`).
+    TMDIGraphWin(TAnwendung& app, const QString& name, bool oeffnen, QWidget* eltern = nullptr);
+    ~TMDIGraphWin() override;
+
+    TDiagramm Diagramm;
+    bool Gespeichert = true;
+    double DatumZeitIntervall = 1.0;
+
+    // The main window's marker tool buttons (checkable); without them the window keeps the
+    // armed state itself.
+    void MarkerKnoepfeSetzen(QAction* marker1, QAction* marker2);
+    // The program's printer (the printer set-up dialog works on it).
+    void DruckerSetzen(QPrinter* drucker);
+
+    // Commands of the main window.
+    void DateiSpeichern();
+    void DateiSpeichernUnter();
+    void GraphDateiSpeichern(const QString& vorschlag);
+    void DateiExportieren();
+    void GraphDateiExportieren(const QString& name);
+    void GraphDrucken();
+    void DateiInDiagramm(TMessDatei& messung);
+    void GraphEigenschaftenBearbeiten();
+    void ZoomGross();
+    void ZoomKlein();
+    void ScrollLinks();
+    void ScrollRechts();
+    void ScrollOben();
+    void ScrollUnten();
+    void Marker1();
+    void Marker2();
+    void DatumZeit();
+    void GraphRefresh();
+    void Aktualisieren();
+
+    // Document and chart.
+    void GraphEigenschaftenSetzen();
+    void GraphEigenschaftenAllgemeinSetzen();
+    void GraphEigenschaftenAchsenSetzen();
+    void GraphEigenschaftenKurvenSetzen();
+    void GraphEigenschaftenLesen();
+    void GraphEigenschaftenAllgemeinLesen();
+    void GraphEigenschaftenAchsenLesen();
+    void GraphEigenschaftenKurvenLesen();
+    void MarkerSetzen();
+
+    // Pixel and value conversion on the plot rectangle.
+    struct TRealWerte {
+        double X = 0, YLinks = 0, YRechts = 0;
+    };
+    TRealWerte BerechneRealWerte(int x, int y) const;
+    QPoint BerechnePixelWerte(double x, double yLinks) const;
+    QRect PlotRechteck() const;
+
+    static QString AchsenTitel(const QString& beschriftung);
+    static QString AchsenEinheit(const QString& beschriftung);
+
+    // The chart as a picture of its full size on white, for the clipboard.
+    QImage Bild();
+    // Draws the chart on one landscape page of `drucker` with 5 % margins.
+    void ChartDrucken(QPrinter& drucker);
+    // The rectangle of a page of that size in printer pixels that the chart is printed into.
+    static QRect DruckRechteck(int breite, int hoehe);
+
+    // Components, for the tests and the dialogs.
+    QCustomPlot* Chart = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QStatusBar* StatusBar2 = nullptr;
+    QString StatusText(int leiste, int panel) const;
+    QCPAxis* Achse(int nummer) const; // 0 left, 1 bottom, 2 right
+    bool Automatik(int nummer) const { return FAutomatik[nummer]; }
+    bool MarkerScharf(int nummer) const;
+    QPoint Fadenkreuz() const;
+    TParser& Parser() { return *FParser; }
+
+    // The mouse on the chart, as the chart reports it.
+    void ChartMouseDown(QMouseEvent* ereignis);
+    void ChartMouseMove(QMouseEvent* ereignis);
+    void ChartMouseUp(QMouseEvent* ereignis);
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void ChartAnlegen();
+    void Neuzeichnen();
+    void Zoomen(double prozent);
+    void ZoomMerken();
+    void Verschieben(QCPAxis* achse, double versatz, int nummer);
+    void MarkerKnopf(int nummer, bool gedrueckt);
+    void MarkerSchalten(int nummer);
+    void OverlayVorbereiten();
+    void FadenkreuzEntfernen();
+    QString EinheitZeichen(const QString& einheit) const;
+    QString AchsenBeschriftung(const TAchse& achse) const;
+    void AchseSetzen(int nummer, const TAchse& achse);
+    void AchseLesen(int nummer, TAchse& achse) const;
+    void KurveAnlegen(const TKurve& kurve);
+    void Panelsetzen(int x, int y);
+
+    TAnwendung& FApp;
+    std::unique_ptr<TParser> FParser;
+    QCPTextElement* FTitel = nullptr;
+    QCPTextElement* FFuss = nullptr;
+    TGraphOverlay* FOverlay = nullptr;
+    std::array<QSharedPointer<TAchsenTicker>, 3> FTicker;
+    TColor FRahmenfarbe = 0;
+    TColor FHintergrundfarbe = 0;
+    TColor FSchriftfarbe = 0;
+    std::array<TColor, 3> FGitterfarbe{};
+    std::array<bool, 3> FAutomatik{};
+    std::array<quint8, 3> FGitterstil{};
+    QVector<QCPAbstractPlottable*> FReihen; // one per curve, in document order
+    // Zoom memory: what GraphRefresh restores.
+    bool FGezoomt = false;
+    std::array<bool, 3> FZoomAutomatik{};
+    QLabel* FPanel[2][3] = {};
+    QAction* FMarkerKnopf[2] = {};
+    bool FMarkerArmiert[2] = {};
+    QPrinter* FDrucker = nullptr;
+    std::unique_ptr<QPrinter> FEigenerDrucker;
+    // Mouse: zoom rectangle (left button) and panning (right button).
+    QPoint FZiehStart{-1, -1};
+    bool FZoomZiehen = false;
+    bool FSchieben = false;
+    QPoint FSchiebeLetzte;
+};

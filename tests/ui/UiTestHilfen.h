@@ -1,0 +1,62 @@
+#pragma once
+
+#include "graph/ui/TMDIGraphWin.h"
+#include "shell/TAnwendung.h"
+#include "shell/TSkriptBenutzer.h"
+#include "shell/ui/TMainForm.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+// A program directory of its own with the shipped language and device files, a scripted
+// user and, on request, the main window started on it.
+struct TUiProgramm {
+    QTemporaryDir Verzeichnis;
+    TSkriptBenutzer Benutzer;
+    TAnwendung App{Benutzer};
+    std::unique_ptr<TMainForm> Haupt;
+
+    TUiProgramm() {
+        QDir(Verzeichnis.path()).mkpath(QStringLiteral("Config"));
+        QDir(Verzeichnis.path()).mkpath(QStringLiteral("Daten"));
+        for (const char* datei : {"Sprache.cfg", "Geraete.cfg"}) {
+            QFile::copy(QStringLiteral(ORVAN_SOURCE_DIR "/resources/") + QLatin1String(datei),
+                        Pfad(QStringLiteral("Config/")) + QLatin1String(datei));
+        }
+    }
+
+    QString Pfad(const QString& relativ = QString()) const {
+        return Verzeichnis.path() + u'/' + relativ;
+    }
+
+    TMainForm& Starten() {
+        Haupt = std::make_unique<TMainForm>(App, Pfad(QStringLiteral("orvan")), Pfad());
+        Haupt->resize(1000, 700);
+        Haupt->show();
+        QCoreApplication::processEvents();
+        // What the start-up said (a first start: no device selected yet) is not under test.
+        Benutzer.Gezeigt.clear();
+        return *Haupt;
+    }
+};
+
+// A graph window of its own (outside a main window), started as the program would.
+struct TGraphProgramm : TUiProgramm {
+    std::unique_ptr<TMDIGraphWin> Fenster;
+
+    TMDIGraphWin& Neu(const QString& name = QStringLiteral("Graph1")) {
+        Fenster = std::make_unique<TMDIGraphWin>(App, name, false);
+        Fenster->resize(900, 600);
+        Fenster->show();
+        QCoreApplication::processEvents();
+        return *Fenster;
+    }
+};
+
+inline QByteArray DateiInhalt(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
