@@ -1,10 +1,9 @@
 #pragma once
 
 #include "graph/TColor.h"
+#include "measurement/TMesswerte.h"
 
 #include <QString>
-#include <QVector>
-#include <array>
 
 // One curve of a graph. `Werte` holds the curve's own values: row 0 the X values, row 1 the
 // Y values, both rows always of the same length (possibly empty). What the chart shows is
@@ -14,7 +13,7 @@ struct TKurve {
     QString Name;
     bool Sichtbar = false;
     bool AchseRechts = false; // drawn against the right axis; false: left axis
-    std::array<QVector<double>, 2> Werte;
+    TMesswerte Werte;
     quint32 Anzahl = 0; // measurements of the series it was imported from; informative
     double Reserve1 = 0;
     double Reserve2 = 0;
