@@ -43,6 +43,7 @@ void TXModemUebertragung::Starten() {
     const QByteArray nak = FEmpfaenger.Starten();
     FLaeuft = true;
     emit Status(1);
+    QDir().mkpath(FVerzeichnis); // a data directory that is not there yet is made
     FDatei = std::make_unique<QSaveFile>(ZielPfad());
     if (FName.isEmpty() || !FDatei->open(QIODevice::WriteOnly)) {
         FEmpfaenger.Abbrechen(TXModemEmpfaenger::xmSchreibfehler);

@@ -37,6 +37,8 @@ TSimProzess::~TSimProzess() {
 }
 
 QString TSimProzess::Meldungen() {
+    // Pull in what is waiting in the pipe; nothing reads it while the test blocks.
+    FProzess.waitForReadyRead(200);
     FMeldungen += QString::fromLocal8Bit(FProzess.readAllStandardError());
     return FMeldungen;
 }

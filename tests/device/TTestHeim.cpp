@@ -22,7 +22,8 @@ TTestHeim::TTestHeim(int wartezeitMs) {
                    "GeraeteInformationLesenBefehl=I01\nAuftragSendenBefehl=A01\n"
                    "DatenLesenBefehl=D01\nSpeicherTestBefehl=T01\nSpeicherLeerenBefehl=L01\n"
                    "Baud=9600\nDatenBits=8\nStopBits=1\nParity=0\nSpeicher=2000000\n"
-                   "Takt=1000\nTeiler=10\nKanalAnzahl=1\nKanalTyp0=2\nKanalAufloesung0=12\n";
+                   "Takt=1000\nTeiler=10\nKanalAnzahl=1\nKanalTyp0=2\nKanalAufloesung0=12\n"
+                   "AuftragSendFlags=111111111111111111111111\n";
         katalog += "Wartezeit=" + QByteArray::number(wartezeitMs) + "\n\n";
     }
     Schreiben(Pfad(QStringLiteral("Config/Geraete.cfg")), katalog);

@@ -1,0 +1,176 @@
+// The device commands: read-out, clock, status, reset, memory test, clear, abort, send job
+// and the raw exchange, run through the same command run as the GUI.
+#include "cli/TCliKontext.h"
+#include "device/GeraetBefehl.h"
+#include "device/TTextAnzeige.h"
+#include "device/port/TQtSeriellerPort.h"
+#include "measurement/Auftrag.h"
+#include "measurement/MessDateiLeser.h"
+#include "shell/Textkodierung.h"
+#include "shell/Uhr.h"
+
+namespace {
+
+// The port on QSerialPort, and the progress display as "status: TEXT" lines.
+void Vorbereiten(TCliKontext& k) {
+    SeriellenPortEinrichten(k.App);
+    k.App.GeraetAnzeigeErzeugen = [](TAnwendung&) {
+        return std::make_unique<TTextAnzeige>(
+            [](const QString& zeile) { Fehlerausgabe(QStringLiteral("status: ") + zeile); });
+    };
+}
+
+// Runs command `befehl` of the selected device; prints the parameter it hands back.
+int Ausfuehren(TCliKontext& k, QString TGeraet::*befehl, QString parameter, bool anzeige) {
+    const TGeraet& g = k.App.AktuellesGeraet;
+    if ((g.*befehl).isEmpty()) {
+        // An empty command would run every step whose command is empty as well.
+        Fehlerausgabe(QStringLiteral("the device type \"%1\" has no such command").arg(g.Name));
+        return cliAbgelehnt;
+    }
+    Vorbereiten(k);
+    const bool ok = GeraetBefehl(k.App, g.*befehl, parameter, g, anzeige, true);
+    Ausgabe(parameter);
+    return ok ? cliFertig : cliGeraet;
+}
+
+int Ohne(const QStringList& a, const char* aufruf) {
+    if (!a.isEmpty()) {
+        Fehlerausgabe(QStringLiteral("usage: ") + QLatin1String(aufruf));
+        return cliAufruf;
+    }
+    return -1;
+}
+
+int Lesen(TCliKontext& k, const QStringList& a) {
+    if (a.size() != 1) {
+        Fehlerausgabe(QStringLiteral("usage: read OUT.ome"));
+        return cliAufruf;
+    }
+    if (k.App.AktuellesGeraet.DatenLesenBefehl.isEmpty()) {
+        Fehlerausgabe(QStringLiteral("the device type has no read-data command"));
+        return cliAbgelehnt;
+    }
+    Vorbereiten(k);
+    const auto datei = GeraetDatenLesen(k.App, a[0]);
+    if (!datei) {
+        k.App.Nachricht(25);
+        return cliGeraet;
+    }
+    Ausgabe(*datei);
+    // The check the main window makes before it reads the file.
+    if (!MessDateiPruefen(k.App, *datei)) {
+        k.App.Nachricht(3, QStringLiteral("???"));
+        return cliAbgelehnt;
+    }
+    return cliFertig;
+}
+
+int UhrLesen(TCliKontext& k, const QStringList& a) {
+    if (int r = Ohne(a, "clock-read"); r >= 0) {
+        return r;
+    }
+    return Ausfuehren(k, &TGeraet::UhrLesenBefehl, QString(), false);
+}
+
+int UhrSetzen(TCliKontext& k, const QStringList& a) {
+    if (a.size() > 1) {
+        Fehlerausgabe(QStringLiteral("usage: clock-set [\"hh:nn:ss dd.mm.yy\"]"));
+        return cliAufruf;
+    }
+    return Ausfuehren(k, &TGeraet::UhrSetzenBefehl, a.value(0), false);
+}
+
+int Zustand(TCliKontext& k, const QStringList& a) {
+    if (int r = Ohne(a, "status"); r >= 0) {
+        return r;
+    }
+    return Ausfuehren(k, &TGeraet::GeraeteZustandBefehl, QString(), false);
+}
+
+int Reset(TCliKontext& k, const QStringList& a) {
+    if (int r = Ohne(a, "reset"); r >= 0) {
+        return r;
+    }
+    return Ausfuehren(k, &TGeraet::ResetBefehl, QString(), true);
+}
+
+int Speichertest(TCliKontext& k, const QStringList& a) {
+    if (int r = Ohne(a, "memtest"); r >= 0) {
+        return r;
+    }
+    return Ausfuehren(k, &TGeraet::SpeicherTestBefehl, QString(), true);
+}
+
+int Leeren(TCliKontext& k, const QStringList& a) {
+    if (int r = Ohne(a, "clear"); r >= 0) {
+        return r;
+    }
+    return Ausfuehren(k, &TGeraet::SpeicherLeerenBefehl, QString(), false);
+}
+
+int Abbrechen(TCliKontext& k, const QStringList& a) {
+    if (int r = Ohne(a, "abort"); r >= 0) {
+        return r;
+    }
+    return Ausfuehren(k, &TGeraet::MessungAbbrechenBefehl, QString(), true);
+}
+
+int Roh(TCliKontext& k, const QStringList& a) {
+    if (a.size() != 1) {
+        Fehlerausgabe(QStringLiteral("usage: raw TEXT"));
+        return cliAufruf;
+    }
+    Vorbereiten(k);
+    QString parameter = a[0];
+    const TGeraet& g = k.App.AktuellesGeraet;
+    const bool ok = GeraetBefehl(k.App, QStringLiteral("S077,"), parameter, g, false, true);
+    Ausgabe(Maskiert(parameter));
+    return ok ? cliFertig : cliGeraet;
+}
+
+// As the job dialog sends a job: read the job file, build the payload, run the send-job
+// command of the job's device with the progress display.
+int AuftragSenden(TCliKontext& k, const QStringList& a) {
+    if (a.size() != 1) {
+        Fehlerausgabe(QStringLiteral("usage: send-job JOB.oor"));
+        return cliAufruf;
+    }
+    if (!MessDateiPruefen(k.App, a[0])) {
+        k.App.Nachricht(3, QStringLiteral("???"));
+        return cliAbgelehnt;
+    }
+    TMessDatei auftrag = k.App.ArbeitsDatei;
+    const TLeseErgebnis gelesen = MessDateiLesen(k.App, a[0], true, auftrag);
+    if (!gelesen) {
+        Fehlerausgabe(gelesen.Meldung);
+        return cliAbgelehnt;
+    }
+    k.App.ArbeitsDatei = auftrag;
+    const TAuftragErgebnis nutzlast = AuftragErzeugen(k.App.ArbeitsDatei, Uhr::Jetzt());
+    if (!nutzlast) {
+        Fehlerausgabe(nutzlast.Fehler);
+        return cliAbgelehnt;
+    }
+    Vorbereiten(k);
+    QString parameter = Textkodierung::AusWindows1252(nutzlast.Auftrag);
+    const TGeraet& g = k.App.ArbeitsDatei;
+    const bool ok = GeraetBefehl(k.App, g.AuftragSendenBefehl, parameter, g, true, true);
+    Ausgabe(Maskiert(parameter));
+    return ok ? cliFertig : cliGeraet;
+}
+
+const TCliBefehl befehle[] = {
+    {"read", "read OUT.ome", Lesen},
+    {"clock-read", "clock-read", UhrLesen},
+    {"clock-set", "clock-set [\"hh:nn:ss dd.mm.yy\"]", UhrSetzen},
+    {"status", "status", Zustand},
+    {"reset", "reset", Reset},
+    {"memtest", "memtest", Speichertest},
+    {"clear", "clear", Leeren},
+    {"abort", "abort", Abbrechen},
+    {"send-job", "send-job JOB.oor", AuftragSenden},
+    {"raw", "raw TEXT", Roh},
+};
+
+} // namespace
