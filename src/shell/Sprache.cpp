@@ -16,6 +16,9 @@ void SprachListeLesen(TAnwendung& app, QStringList& liste) {
         app.Nachricht(27, Dateinamen::SprachDatei);
         return;
     }
+    if (!ini.Lesefehler().isEmpty()) {
+        app.Nachricht(0, ini.Pfad() + QStringLiteral(": ") + ini.Lesefehler());
+    }
     liste = ini.Abschnitte();
 }
 
