@@ -1,4 +1,5 @@
 // orvan: the program's windows.
+#include "device/ui/TGeraetForm.h"
 #include "graph/ui/TMDIGraphWin.h"
 #include "shell/ProgrammStart.h"
 #include "shell/TAnwendung.h"
@@ -23,6 +24,9 @@ int main(int argc, char* argv[]) {
         TOrvanApplikation::FehlerZeigen(&benutzer, QString::fromUtf8(fehler.what()));
         return 1;
     }
+    // Device runs: the serial port, the progress dialog, the read-out hook, the status bar.
+    GeraetOberflaecheEinrichten(app, hauptfenster.get());
+    app.StatusBarSetzen = [&hauptfenster] { hauptfenster->StatusBarSetzen(); };
     hauptfenster->show();
     return qapp.exec();
 }

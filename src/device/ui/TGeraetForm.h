@@ -1,0 +1,48 @@
+#pragma once
+
+#include "device/TGeraetAnzeige.h"
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class TAnwendung;
+
+// The progress dialog of a device command run: the gauge, the status lines, cancel and
+// help. Modal; the command starts once the dialog is shown.
+class TGeraetForm : public QDialog, public TGeraetAnzeige {
+    Q_OBJECT
+public:
+    TGeraetForm(TAnwendung& app, QWidget* eltern = nullptr);
+
+    void Zeile(const QString& text) override;
+    void Fortschritt(qint64 position, qint64 maximum) override;
+    void ProzentAnzeigen(bool an) override;
+    void Neuzeichnen() override;
+    void Ausfuehren(const std::function<void()>& start,
+                    const std::function<void()>& abbrechen) override;
+    void SchliessenAnfordern() override;
+
+    QProgressBar* Gauge;
+    QPlainTextEdit* Meldung;
+    QPushButton* BtnAbbrechen;
+    QPushButton* BtnHilfe;
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+
+private:
+    QString Text(const char* schluessel, const char* vorgabe) const;
+
+    TAnwendung& FApp;
+    std::function<void()> FStart;
+    std::function<void()> FAbbrechen;
+    bool FGestartet = false;
+    bool FSchliessen = false;
+    bool FLaeuft = false;
+};
+
+// Connects the device runs of the GUI: the port on QSerialPort, this dialog as the progress
+// display (centred on `hauptfenster`) and the main window's read-out hook.
+void GeraetOberflaecheEinrichten(TAnwendung& app, QWidget* hauptfenster);
