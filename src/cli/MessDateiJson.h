@@ -1,0 +1,16 @@
+#pragma once
+
+#include "measurement/TMessDatei.h"
+
+#include <QJsonObject>
+#include <QString>
+
+// TMessDatei as JSON for orvan-cli dump and write-job: one key per field as the program
+// names it, KanalInfo as four arrays, the flag arrays as strings of "0" and "1", dates as
+// TDateTime numbers. A double that JSON cannot carry exactly (not finite, or -0) is written
+// as a string "0x" plus the 16 hexadecimal digits of its bits.
+QJsonObject MessDateiNachJson(const TMessDatei& d);
+
+// The reverse; fails with a message naming the key for a missing key, a wrong type or a value
+// outside the field's range. Messwerte are taken when present.
+bool MessDateiAusJson(const QJsonObject& json, TMessDatei& d, QString& fehler);
