@@ -30,8 +30,9 @@ QString TAchsenTicker::ZahlText(double wert) {
 
 double TAchsenTicker::getTickStep(const QCPRange& bereich) {
     const double spanne = bereich.size();
-    // A typed increment that would give thousands of ticks is left to the automatic one.
-    if (Schritt > 0 && spanne / Schritt <= 200) {
+    // A typed increment that would give thousands of ticks, or fewer than two labels (a
+    // number increment on a date axis of a few days), is left to the automatic one.
+    if (Schritt > 0 && spanne / Schritt <= 200 && spanne / Schritt >= 2) {
         return Schritt;
     }
     if (DatumZeit) {

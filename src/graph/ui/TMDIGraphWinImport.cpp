@@ -2,14 +2,18 @@
 // the window's own formula evaluator for calculated series); the window then shows them.
 #include "graph/ui/TMDIGraphWin.h"
 
-#include "measurement/TMessDatei.h"
+#include "graph/DateiInDiagramm.h"
 #include "shell/TAnwendung.h"
 
+#include <stdexcept>
+
 void TMDIGraphWin::DateiInDiagramm(TMessDatei& messung) {
-    // The import into the document comes with the graph core; until it is there the command
-    // says so instead of pretending.
-    Q_UNUSED(messung);
-    FApp.Nachricht(999, FApp.Texte.MesswertDateiEinlesenText);
+    const TImportErgebnis ergebnis = ::DateiInDiagramm(FApp, Parser(), messung, Diagramm);
     GraphEigenschaftenSetzen();
     Aktualisieren();
+    if (!ergebnis) {
+        // An error while computing a calculated series ends the import; the general error
+        // display tells the user, the document is as it was.
+        throw std::runtime_error(ergebnis.Fehler.toStdString());
+    }
 }
