@@ -185,6 +185,25 @@ TLeseErgebnis RohDateiLesen(TAnwendung& app, const QString& datei, TMessDatei& z
     a.AbstandZeitstempel = 0;
     a.Start = start;
     ziel.Messreihen = {std::move(r)};
+    // The raw bytes are measured values of one 8-bit channel. A record without such a
+    // channel 0 (nothing read yet, or a device whose first channel is a parameter or a
+    // computed one) would make the graph import take the series name for a formula and
+    // fail, so channel 0 is described as what the import produced.
+    if (ziel.KanalAnzahl == 0 || ziel.KanalInfo[KanalInfoZeile::KanalTyp].isEmpty() ||
+        ziel.KanalInfo[KanalInfoZeile::KanalTyp][0] > ktSAna) {
+        if (ziel.KanalAnzahl == 0) {
+            ziel.KanalAnzahl = 1;
+        }
+        for (auto& zeile : ziel.KanalInfo) {
+            if (zeile.size() < ziel.KanalAnzahl) {
+                zeile.resize(ziel.KanalAnzahl);
+            }
+        }
+        ziel.KanalInfo[KanalInfoZeile::KanalTyp][0] = ktAna;
+        ziel.KanalInfo[KanalInfoZeile::KanalAufloesung][0] = 8;
+        ziel.KanalInfo[KanalInfoZeile::KanalReserve][0] = 0;
+        ziel.KanalInfo[KanalInfoZeile::KanalAbstand][0] = 1;
+    }
     return {};
 }
 

@@ -305,6 +305,43 @@ TEST(RohDateiLesen, BytesBecomeValues) {
     EXPECT_NEAR((w[0][1] - w[0][0]) * 86400.0, 1.0, 1e-6);
 }
 
+// Without a plain channel 0 the graph import would take the series name for a formula;
+// the raw series is described as the 8-bit channel it is.
+TEST(RohDateiLesen, RawSeriesHasAPlainChannel) {
+    struct Fall {
+        const char* Name;
+        quint8 Kanaele;
+        quint8 Typ0;
+        quint8 Erwartet;
+    };
+    const Fall faelle[] = {
+        {"no channels", 0, 0, ktAna},
+        {"parameter first", 3, ktPara, ktAna},
+        {"computed first", 2, ktComp, ktAna},
+        {"binary first stays", 2, ktBin, ktBin},
+    };
+    for (const Fall& f : faelle) {
+        TMessProgramm p;
+        TMessDatei& d = p.App.ArbeitsDatei;
+        d.KanalAnzahl = f.Kanaele;
+        for (auto& zeile : d.KanalInfo) {
+            zeile = QVector<quint8>(f.Kanaele, 1);
+        }
+        if (f.Kanaele > 0) {
+            d.KanalInfo[KanalInfoZeile::KanalTyp][0] = f.Typ0;
+        }
+        const QString datei = p.Pfad("roh.bin");
+        DateiSchreiben(datei, Hex("0102"));
+        ASSERT_TRUE(RohDateiLesen(p.App, datei, d)) << f.Name;
+        EXPECT_GE(d.KanalAnzahl, 1) << f.Name;
+        EXPECT_EQ(d.KanalAnzahl, qMax<quint8>(f.Kanaele, 1)) << f.Name;
+        EXPECT_EQ(d.KanalInfo[KanalInfoZeile::KanalTyp][0], f.Erwartet) << f.Name;
+        for (const auto& zeile : d.KanalInfo) {
+            EXPECT_EQ(zeile.size(), d.KanalAnzahl) << f.Name;
+        }
+    }
+}
+
 TEST(MessDateiEinlesen, ForeignFileOffersRawImport) {
     for (const int antwort : {mrYes, mrNo}) {
         TMessProgramm p;
