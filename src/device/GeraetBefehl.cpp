@@ -48,6 +48,6 @@ std::optional<QString> GeraetDatenLesen(TAnwendung& app, const QString& datei) {
 
 void GeraetBefehlEinrichten(TAnwendung& app) {
     app.DatenAusGeraetLesen = [](TAnwendung& a, const QString& datei) {
-        return GeraetDatenLesen(a, datei).has_value();
+        return GeraetDatenLesen(a, datei);
     };
 }

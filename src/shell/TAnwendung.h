@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TBenutzer;
 class TIniDatei;
@@ -51,9 +52,10 @@ public:
     // Last start-up step: the device list and the selected device type.
     std::function<void(TAnwendung&)> GeraeteLaden;
     // The device command run that reads the instrument's recorded data into file `datei`
-    // (the read-data command of the selected device type); false when the run failed. Until
-    // the device subsystem connects it, every read-out fails and the caller says so.
-    std::function<bool(TAnwendung&, const QString& datei)> DatenAusGeraetLesen;
+    // (the read-data command of the selected device type). Returns the file the data landed
+    // in (always in the data directory), nothing when the run failed. Until the device
+    // subsystem connects it, every read-out fails and the caller says so.
+    std::function<std::optional<QString>(TAnwendung&, const QString& datei)> DatenAusGeraetLesen;
 
     // Device command runs (device/GeraetBefehl.h): where a run gets its serial port and its
     // progress display, and whom it tells that the connection state changed (the main

@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -234,6 +236,32 @@ TEST(MainForm, InstrumentCommandsReportAFailedRunWithMessage25) {
     h.ActNeuLaden->trigger();
     EXPECT_EQ(p.Benutzer.Nummern(), (QList<int>{25, 25}));
     EXPECT_TRUE(h.GraphFenster().isEmpty());
+}
+
+TEST(MainForm, InstrumentReadOpensTheFileWhereTheDataLanded) {
+    TUiProgramm p;
+    TMainForm& h = p.Starten();
+    const QString empfangen = p.Pfad(QStringLiteral("Daten/empfangen.ome"));
+    QString gefragt;
+    // The run puts the data into the data directory, whatever the chosen name said.
+    p.App.DatenAusGeraetLesen = [&](TAnwendung&, const QString& datei) -> std::optional<QString> {
+        gefragt = datei;
+        QDir().mkpath(p.Pfad(QStringLiteral("Daten")));
+        QFile f(empfangen);
+        if (!f.open(QIODevice::WriteOnly)) {
+            return std::nullopt;
+        }
+        f.write(QByteArray::fromHex("0102ff"));
+        return empfangen;
+    };
+    p.Benutzer.Dateien = {QStringLiteral("/anderswo/gewaehlt.ome")};
+    p.Benutzer.FrageAntwort = mrYes;
+    h.ActNeuLaden->trigger();
+    EXPECT_EQ(gefragt, QStringLiteral("/anderswo/gewaehlt.ome"));
+    EXPECT_EQ(p.Benutzer.Nummern(), (QList<int>{3, 16}));
+    ASSERT_EQ(h.GraphFenster().size(), 1);
+    ASSERT_EQ(h.GraphFenster()[0]->Diagramm.Kurven.size(), 1);
+    EXPECT_EQ(h.GraphFenster()[0]->Diagramm.Kurven[0].Werte[1], (QVector<double>{1, 2, 255}));
 }
 
 TEST(MainForm, ClosingAsksTheGraphWindowsFromTheLastAndStoresTheGeometry) {

@@ -543,17 +543,22 @@ std::optional<QString> TMainForm::MessDateiWaehlen() {
     return FApp.Benutzer->DateiOeffnen(dialog);
 }
 
-bool TMainForm::MesswerteAusGeraet(const QString& datei) {
-    if (!FApp.DatenAusGeraetLesen || !FApp.DatenAusGeraetLesen(FApp, datei)) {
-        FApp.Nachricht(25);
-        return false;
+std::optional<QString> TMainForm::MesswerteAusGeraet(const QString& datei) {
+    std::optional<QString> empfangen;
+    if (FApp.DatenAusGeraetLesen) {
+        empfangen = FApp.DatenAusGeraetLesen(FApp, datei);
     }
-    return true;
+    if (!empfangen) {
+        FApp.Nachricht(25);
+    }
+    return empfangen;
 }
 
 void TMainForm::InDateiLadenClick() {
-    const auto datei = MessDateiWaehlen();
-    if (!datei || !MesswerteAusGeraet(*datei)) {
+    const auto gewaehlt = MessDateiWaehlen();
+    // The data land in the data directory, wherever the chosen name pointed.
+    const auto datei = gewaehlt ? MesswerteAusGeraet(*gewaehlt) : std::nullopt;
+    if (!datei) {
         return;
     }
     // The file only goes into the working record; no graph window changes.
@@ -575,8 +580,9 @@ void TMainForm::InGraphLadenClick() {
 }
 
 void TMainForm::NeuLadenClick() {
-    const auto datei = MessDateiWaehlen();
-    if (datei && MesswerteAusGeraet(*datei)) {
+    const auto gewaehlt = MessDateiWaehlen();
+    const auto datei = gewaehlt ? MesswerteAusGeraet(*gewaehlt) : std::nullopt;
+    if (datei) {
         MessDateiInGraph(*datei, true);
     }
 }

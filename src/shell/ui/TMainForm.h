@@ -91,7 +91,7 @@ private:
     void GraphBefehl(void (TMDIGraphWin::*befehl)());
     QMdiSubWindow* FensterEinsetzen(TMDIGraphWin* fenster);
     std::optional<QString> MessDateiWaehlen();
-    bool MesswerteAusGeraet(const QString& datei);
+    std::optional<QString> MesswerteAusGeraet(const QString& datei);
     // Check, read and insert a measurement file; `neu` makes a new graph window first.
     void MessDateiInGraph(const QString& datei, bool neu);
     void Kacheln(bool horizontal);
