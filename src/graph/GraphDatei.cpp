@@ -34,7 +34,8 @@ class TLeser {
 public:
     TLeser(const char* daten, qint64 laenge)
         : FPos(daten), FEnde(daten + laenge), FGesamt(laenge) {}
-    TLeser(QIODevice& datei, qint64 laenge) : FDatei(&datei), FGesamt(laenge) {
+    TLeser(QIODevice& datei, qint64 laenge, qint64 block)
+        : FDatei(&datei), FGesamt(laenge), FBlock(qMax<qint64>(block, 16)) {
         FPos = FEnde = FPuffer.constData();
     }
 
@@ -55,7 +56,7 @@ public:
     // Up to `n` bytes (at least one), for reading long runs piece by piece.
     qint64 Verfuegbar(qint64 n, const char* was) {
         if (FEnde == FPos) {
-            Nachladen(qMin<qint64>(n, kBlock), was);
+            Nachladen(qMin<qint64>(n, FBlock), was);
         }
         return qMin<qint64>(n, FEnde - FPos);
     }
@@ -86,8 +87,6 @@ public:
     }
 
 private:
-    static constexpr qint64 kBlock = 1 << 20;
-
     const char* FFensterAnfang() const { return FDatei ? FPuffer.constData() : FEnde - FGesamt; }
 
     void Nachladen(qint64 n, const char* was) {
@@ -98,7 +97,7 @@ private:
         const qint64 alt = FEnde - FPos;
         const qint64 position = Position();
         QByteArray neu;
-        const qint64 ziel = qMin(qMax(n, kBlock), Rest());
+        const qint64 ziel = qMin(qMax(n, FBlock), Rest());
         if (FPuffer.size() >= ziel && alt > 0) {
             std::memmove(FPuffer.data(), FPos, size_t(alt));
         } else if (FPuffer.size() < ziel) {
@@ -130,6 +129,7 @@ private:
     const char* FEnde = nullptr;
     qint64 FBasis = 0; // file offset of the first byte of the window
     qint64 FGesamt;
+    qint64 FBlock = 0;
 };
 
 void AchseLesen(TLeser& l, TAchse& a) {
@@ -380,6 +380,12 @@ TLeseErgebnis GraphDatenLesen(const char* daten, qint64 laenge, TDiagramm& d) {
     return Uebernehmen(l, neu, d);
 }
 
+TLeseErgebnis GraphDatenLesen(QIODevice& quelle, qint64 laenge, TDiagramm& d, qint64 block) {
+    TDiagramm neu = d;
+    TLeser l(quelle, laenge, block);
+    return Uebernehmen(l, neu, d);
+}
+
 TLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d) {
     TLeseErgebnis e;
     QFile f(datei);
@@ -392,9 +398,7 @@ TLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d) {
         e.Position = 0;
         return e;
     }
-    TDiagramm neu = d;
-    TLeser l(f, f.size());
-    return Uebernehmen(l, neu, d);
+    return GraphDatenLesen(f, f.size(), d);
 }
 
 bool GraphDateiSchreiben(const QString& datei, const TDiagramm& d, QString* fehler) {

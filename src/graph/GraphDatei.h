@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QIODevice;
+
 class TAnwendung;
 
 // The graph file (".ogr"): the document's fields in a fixed order, little-endian, texts as a
@@ -28,8 +30,11 @@ struct TLeseErgebnis {
 // Marker2YRechts are not stored and keep their values; XMin becomes the smallest X read
 // (kept when the file holds no point).
 TLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d);
-// The same on bytes already in memory.
+// The same on bytes already in memory, and on an open device of `laenge` bytes read in blocks
+// of `block` bytes (the file reader uses about a megabyte).
 TLeseErgebnis GraphDatenLesen(const char* daten, qint64 laenge, TDiagramm& d);
+TLeseErgebnis GraphDatenLesen(QIODevice& quelle, qint64 laenge, TDiagramm& d,
+                              qint64 block = 1 << 20);
 
 // Writes the document through QSaveFile, so a failed write leaves an existing file as it
 // was; false (with the reason in `fehler`) when the file cannot be written.

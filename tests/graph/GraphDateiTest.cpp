@@ -2,6 +2,7 @@
 #include "shell/TAnwendung.h"
 #include "shell/TSkriptBenutzer.h"
 
+#include <QBuffer>
 #include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
@@ -224,6 +225,40 @@ TEST_F(GraphDateiTest, EveryTruncationIsRefusedAndLeavesTheDocument) {
     EXPECT_EQ(GraphDatei::GraphDateiLesen(Pfad("t.ogr"), d).Zustand,
               GraphDatei::TLeseErgebnis::Unlesbar);
     EXPECT_EQ(d, vorher);
+}
+
+TEST_F(GraphDateiTest, ReadingInBlocksGivesTheSameDocument) {
+    // Fields and points straddle the block ends; the file reader's own blocks of about a
+    // megabyte are crossed by a curve of 100000 points.
+    TDiagramm d = Beispiel();
+    TKurve gross;
+    gross.Name = QStringLiteral("gross");
+    for (int j = 0; j < 100000; ++j) {
+        gross.Werte[0].append(j * 0.25 - 3);
+        gross.Werte[1].append(-j);
+    }
+    d.Kurven.insert(1, gross);
+    ASSERT_TRUE(GraphDatei::GraphDateiSchreiben(Pfad("g.ogr"), d));
+    QByteArray bytes = DateiInhalt(Pfad("g.ogr"));
+    ASSERT_GT(bytes.size(), 1 << 20);
+    TDiagramm ausDatei;
+    ASSERT_TRUE(GraphDatei::GraphDateiLesen(Pfad("g.ogr"), ausDatei));
+    TDiagramm erwartet = d;
+    erwartet.XMin = -3;
+    EXPECT_EQ(ausDatei, erwartet);
+    for (qint64 block : {16, 17, 31, 100, 4096}) {
+        QBuffer puffer(&bytes);
+        ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
+        TDiagramm gelesen;
+        ASSERT_TRUE(GraphDatei::GraphDatenLesen(puffer, bytes.size(), gelesen, block)) << block;
+        EXPECT_EQ(gelesen, erwartet) << block;
+    }
+    // Cut inside the large curve: refused through the file reader as well.
+    DateiSchreiben(Pfad("kurz.ogr"), bytes.left(bytes.size() / 2));
+    TDiagramm vorher;
+    const auto e = GraphDatei::GraphDateiLesen(Pfad("kurz.ogr"), vorher);
+    EXPECT_EQ(e.Zustand, GraphDatei::TLeseErgebnis::Unlesbar);
+    EXPECT_EQ(vorher, TDiagramm{});
 }
 
 TEST_F(GraphDateiTest, CountsThatCannotFitAreRefusedBeforeAllocating) {
