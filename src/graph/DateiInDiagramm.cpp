@@ -70,7 +70,9 @@ TImportErgebnis DateiInDiagramm(TAnwendung& app, TParser& parser, TMessDatei& m,
         k.YFaktor = 1;
         k.Start = 0;
         k.Werte = s.Messwerte; // shares the rows until one side changes
-        k.Werte[1].resize(k.Werte[0].size());
+        if (k.Werte[1].size() != k.Werte[0].size()) {
+            k.Werte[1].resize(k.Werte[0].size()); // resizing would copy even at equal size
+        }
         const qsizetype n = k.Werte[0].size();
         if (n > 0) {
             const double* x = k.Werte[0].constData();

@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <cstring>
 #include <limits>
+#include <memory>
 
 namespace GraphDatei {
 
@@ -245,23 +246,29 @@ void DokumentLesen(TLeser& l, TDiagramm& d) {
     // Bytes after the last field are ignored, as they always were.
 }
 
-// Collects the bytes in a buffer of about a megabyte and hands full buffers to the file.
+// Collects the bytes in a buffer of a megabyte and hands full buffers to the file; the
+// buffer is allocated once, so a large document costs no allocation per block.
 class TSchreiber {
 public:
-    explicit TSchreiber(QSaveFile& datei) : FDatei(datei) { FPuffer.reserve(kBlock + 64); }
+    explicit TSchreiber(QSaveFile& datei) : FDatei(datei), FPuffer(new char[kBlock]) {}
 
     bool Ok() const { return FOk; }
     void Leeren() {
-        if (FOk && !FPuffer.isEmpty()) {
-            FOk = FDatei.write(FPuffer) == FPuffer.size();
+        if (FOk && FBelegt > 0) {
+            FOk = FDatei.write(FPuffer.get(), FBelegt) == FBelegt;
         }
-        FPuffer.clear();
+        FBelegt = 0;
     }
     void Bytes(const char* p, qsizetype n) {
-        FPuffer.append(p, n);
-        if (FPuffer.size() >= kBlock) {
+        if (FBelegt + n > kBlock) {
             Leeren();
         }
+        if (n > kBlock) {
+            FOk = FOk && FDatei.write(p, n) == n;
+            return;
+        }
+        std::memcpy(FPuffer.get() + FBelegt, p, size_t(n));
+        FBelegt += n;
     }
     void Byte(quint8 b) { Bytes(reinterpret_cast<const char*>(&b), 1); }
     void Schalter(bool b) { Byte(b ? 1 : 0); }
@@ -287,30 +294,40 @@ public:
     void Punkte(const QVector<double>& x, const QVector<double>& y) {
         const qsizetype n = x.size();
         const qsizetype nY = y.size();
+        const double* px = x.constData();
+        const double* py = y.constData();
         qsizetype j = 0;
         while (j < n) {
-            const qsizetype stueck = qMin<qsizetype>(n - j, kBlock / 16);
-            const qsizetype alt = FPuffer.size();
-            FPuffer.resize(alt + 16 * stueck);
-            char* p = FPuffer.data() + alt;
-            for (qsizetype i = 0; i < stueck; ++i, ++j) {
-                const double yj = j < nY ? y[j] : 0.0;
+            if (kBlock - FBelegt < 16) {
+                Leeren();
+            }
+            const qsizetype stueck = qMin<qsizetype>(n - j, (kBlock - FBelegt) / 16);
+            char* p = FPuffer.get() + FBelegt;
+            // Row 1 should be as long as row 0; should it not be, the missing Y are 0.
+            const qsizetype mitY = qBound<qsizetype>(0, nY - j, stueck);
+            for (qsizetype i = 0; i < mitY; ++i) {
                 quint64 bx, by;
-                std::memcpy(&bx, &x[j], 8);
-                std::memcpy(&by, &yj, 8);
+                std::memcpy(&bx, px + j + i, 8);
+                std::memcpy(&by, py + j + i, 8);
                 qToLittleEndian(bx, p + 16 * i);
                 qToLittleEndian(by, p + 16 * i + 8);
             }
-            if (FPuffer.size() >= kBlock) {
-                Leeren();
+            for (qsizetype i = mitY; i < stueck; ++i) {
+                quint64 bx;
+                std::memcpy(&bx, px + j + i, 8);
+                qToLittleEndian(bx, p + 16 * i);
+                qToLittleEndian(quint64(0), p + 16 * i + 8);
             }
+            j += stueck;
+            FBelegt += 16 * stueck;
         }
     }
 
 private:
     static constexpr qsizetype kBlock = 1 << 20;
     QSaveFile& FDatei;
-    QByteArray FPuffer;
+    std::unique_ptr<char[]> FPuffer;
+    qsizetype FBelegt = 0;
     bool FOk = true;
 };
 
@@ -403,7 +420,8 @@ TLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d) {
 
 bool GraphDateiSchreiben(const QString& datei, const TDiagramm& d, QString* fehler) {
     QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly)) {
+    // Unbuffered: the writer hands over blocks of a megabyte, another copy would only cost.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (fehler) {
             *fehler = f.errorString();
         }

@@ -1,0 +1,175 @@
+// bench_import [CYCLES]: writes a measurement file of CYCLES measuring cycles (default ten
+// million) with four active ANA channels of 12 and 16 bits, as the reader benchmark does,
+// reads it with MessDateiLesen (not timed) and times
+//  - DateiInDiagramm of the four measured series into a new document (target: under 3 s);
+//  - the anchor: copying the same series' rows into new arrays, the least a copying import
+//    does;
+//  - DateiInDiagramm of the same measurement with two calculated series added
+//    ("Summe=M0+M1" and "Flaeche=IGR(M2)"), for information.
+#include "formula/TParser.h"
+#include "graph/DateiInDiagramm.h"
+#include "measurement/MessDateiLeser.h"
+#include "measurement/MessDateiSchreiber.h"
+#include "shell/DatumZeit.h"
+#include "shell/TAnwendung.h"
+#include "shell/TSkriptBenutzer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using Uhrzeit = std::chrono::steady_clock;
+
+double Sekunden(Uhrzeit::time_point seit) {
+    return std::chrono::duration<double>(Uhrzeit::now() - seit).count();
+}
+
+constexpr int kKanaele = 4;
+const quint8 kAufloesung[kKanaele] = {12, 12, 16, 16};
+
+TMessDatei Kopf(quint32 takte) {
+    TMessDatei d;
+    d.Name = QStringLiteral("VL-8 Analog");
+    d.Speicher = 0x7FFFFFFF;
+    d.Takt = 32768;
+    d.Teiler = 32;
+    d.Messfrequenz = 1024;
+    d.KanalAnzahl = kKanaele;
+    for (int k = 0; k < kKanaele; ++k) {
+        d.KanalInfo[0].append(2);
+        d.KanalInfo[1].append(kAufloesung[k]);
+        d.KanalInfo[2].append(255);
+        d.KanalInfo[3].append(1);
+    }
+    d.Datum = *DatumZeit::Kodieren({2024, 5, 6, 7, 0, 0, 0});
+    d.Auftrag.AuftragName = QStringLiteral("Dauerlauf");
+    d.Auftrag.AnzahlReihen = kKanaele;
+    d.Auftrag.MessTakte = takte;
+    d.Auftrag.Start = d.Datum;
+    for (int k = 0; k < kKanaele; ++k) {
+        TMessreihe r;
+        r.Aktiv = 1;
+        r.Kanal = quint8(k);
+        r.Messkonstante = 0.01 * (k + 1);
+        r.Nullwert = -100;
+        r.Abstand = 1;
+        r.Name = QStringLiteral("Kanal %1").arg(k);
+        r.Einheit = QStringLiteral("Bit");
+        d.Messreihen.append(r);
+    }
+    return d;
+}
+
+bool DateiErzeugen(const QString& pfad, quint32 takte) {
+    QByteArray kopf;
+    if (!MessDateiKodieren(Kopf(takte), false, kopf)) {
+        return false;
+    }
+    const qint64 daten = 8 + qint64(takte) * kKanaele * 2;
+    qToLittleEndian<qint32>(qint32(kopf.size() + daten), kopf.data());
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    f.write(kopf);
+    f.write(QByteArray::fromHex("2405060700000000"));
+    QByteArray block;
+    quint32 zufall = 12345;
+    for (quint32 c = 0; c < takte; ++c) {
+        for (int k = 0; k < kKanaele; ++k) {
+            zufall = zufall * 1103515245u + 12345u;
+            const quint16 wert = quint16(zufall >> 16);
+            block.append(char(wert & 0xFF)).append(char(wert >> 8));
+        }
+        if (block.size() >= (1 << 20)) {
+            f.write(block);
+            block.clear();
+        }
+    }
+    f.write(block);
+    return f.flush();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const quint32 takte = argc > 1 ? quint32(std::atoll(argv[1])) : 10000000u;
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("dauerlauf.ome"));
+    if (!DateiErzeugen(pfad, takte)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(pfad));
+        return 1;
+    }
+    TSkriptBenutzer benutzer;
+    TAnwendung app(benutzer);
+    TMessDatei m;
+    m.Takt = 32768;
+    m.Teiler = 32;
+    m.Messfrequenz = 1024;
+    if (!MessDateiLesen(app, pfad, false, m)) {
+        std::fprintf(stderr, "cannot read the measurement\n");
+        return 1;
+    }
+    QFile::remove(pfad);
+    qint64 punkte = 0;
+    for (const TMessreihe& r : m.Messreihen) {
+        punkte += r.Messwerte[0].size();
+    }
+
+    // Anchor: both rows of every series copied into fresh arrays.
+    auto start = Uhrzeit::now();
+    std::vector<std::unique_ptr<double[]>> kopien;
+    for (const TMessreihe& r : m.Messreihen) {
+        for (const auto& zeile : r.Messwerte) {
+            kopien.emplace_back(new double[size_t(zeile.size())]);
+            std::memcpy(kopien.back().get(), zeile.constData(), size_t(zeile.size()) * 8);
+        }
+    }
+    const double anker = Sekunden(start);
+    kopien.clear();
+
+    TParser parser;
+    TDiagramm d;
+    start = Uhrzeit::now();
+    const TImportErgebnis e = DateiInDiagramm(app, parser, m, d);
+    const double import = Sekunden(start);
+    if (!e || d.Kurven.size() != kKanaele) {
+        std::fprintf(stderr, "import failed\n");
+        return 1;
+    }
+
+    // The same with two calculated series (series without a channel of the device).
+    TMessDatei mb = m;
+    TMessreihe summe;
+    summe.Aktiv = 1;
+    summe.Kanal = kKanaele;
+    summe.Messkonstante = 1;
+    summe.Name = QStringLiteral("Summe=M0+M1");
+    TMessreihe flaeche = summe;
+    flaeche.Kanal = kKanaele + 1;
+    flaeche.Name = QStringLiteral("Flaeche=IGR(M2)");
+    mb.Messreihen << summe << flaeche;
+    mb.Auftrag.AnzahlReihen = quint8(mb.Messreihen.size());
+    TDiagramm db;
+    start = Uhrzeit::now();
+    const TImportErgebnis eb = DateiInDiagramm(app, parser, mb, db);
+    const double berechnet = Sekunden(start);
+    if (!eb || db.Kurven.size() != kKanaele + 2 || db.Kurven[4].Werte[0].size() != takte - 1) {
+        std::fprintf(stderr, "import with calculated series failed\n");
+        return 1;
+    }
+
+    std::printf("measurement: %u cycles, %d series, %lld points\n", takte, kKanaele,
+                qlonglong(punkte));
+    std::printf("DateiInDiagramm: %.3f s (target < 3 s); copying the rows: %.3f s; ratio %.2f\n",
+                import, anker, import / anker);
+    std::printf("with Summe=M0+M1 and Flaeche=IGR(M2) added: %.3f s\n", berechnet);
+    return 0;
+}
