@@ -1,5 +1,6 @@
-// One application object for the whole test program (offscreen unless a platform is set).
-// It is the program's own, so the general error display is under test as well.
+// One application object for a whole test program (offscreen unless a platform is set), so
+// that tests may use widgets, timers and event loops. It is the program's own, so the
+// general error display is under test as well.
 #include "shell/ui/TOrvanApplikation.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ public:
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         static int argc = 1;
-        static char name[] = "test_ui";
+        static char name[] = "orvan-test";
         static char* argv[] = {name, nullptr};
         FAnwendung = new TOrvanApplikation(argc, argv);
     }
