@@ -14,7 +14,10 @@ std::optional<QString> DateiDialogZeigen(QWidget* eltern, const TDateiDialog& d,
     QFileDialog dialog(eltern, d.Titel, d.Verzeichnis, QtDateiFilter(d.Filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // As with the old dialogs, a name may be typed that does not exist yet: the reading
+    // commands ask for the target of a read-out this way, and the callers report a missing
+    // file themselves.
+    dialog.setFileMode(QFileDialog::AnyFile);
     if (!d.StandardEndung.isEmpty()) {
         dialog.setDefaultSuffix(d.StandardEndung);
     }
