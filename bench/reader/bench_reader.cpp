@@ -5,6 +5,7 @@
 //  - MessDateiLesen on the same file.
 // Prints both times, their ratio (target: at most 2) and the reader's peak memory per
 // stored value (target: at most 20 bytes).
+#include "common/BenchMessung.h"
 #include "measurement/MessDateiLeser.h"
 #include "measurement/MessDateiSchreiber.h"
 #include "shell/DatumZeit.h"
@@ -44,72 +45,7 @@ void HochwasserZuruecksetzen() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-constexpr int kKanaele = 4;
-const quint8 kAufloesung[kKanaele] = {12, 12, 16, 16};
-
-TMessDatei Kopf(quint32 takte) {
-    TMessDatei d;
-    d.Name = QStringLiteral("VL-8 Analog");
-    d.Speicher = 0x7FFFFFFF;
-    d.Takt = 32768;
-    d.Teiler = 32;
-    d.Messfrequenz = 1024;
-    d.KanalAnzahl = kKanaele;
-    for (int k = 0; k < kKanaele; ++k) {
-        d.KanalInfo[0].append(2);
-        d.KanalInfo[1].append(kAufloesung[k]);
-        d.KanalInfo[2].append(255);
-        d.KanalInfo[3].append(1);
-    }
-    d.Datum = *DatumZeit::Kodieren({2024, 5, 6, 7, 0, 0, 0});
-    d.Auftrag.AuftragName = QStringLiteral("Dauerlauf");
-    d.Auftrag.AnzahlReihen = kKanaele;
-    d.Auftrag.MessTakte = takte;
-    d.Auftrag.Start = d.Datum;
-    for (int k = 0; k < kKanaele; ++k) {
-        TMessreihe r;
-        r.Aktiv = 1;
-        r.Kanal = quint8(k);
-        r.Messkonstante = 0.01 * (k + 1);
-        r.Nullwert = -100;
-        r.Abstand = 1;
-        r.Name = QStringLiteral("Kanal %1").arg(k);
-        r.Einheit = QStringLiteral("Bit");
-        d.Messreihen.append(r);
-    }
-    return d;
-}
-
-bool DateiErzeugen(const QString& pfad, quint32 takte, qint64& kopfLaenge) {
-    QByteArray kopf;
-    if (!MessDateiKodieren(Kopf(takte), false, kopf)) {
-        return false;
-    }
-    kopfLaenge = kopf.size();
-    const qint64 daten = 8 + qint64(takte) * kKanaele * 2;
-    qToLittleEndian<qint32>(qint32(kopf.size() + daten), kopf.data());
-    QFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    f.write(kopf);
-    f.write(QByteArray::fromHex("2405060700000000"));
-    QByteArray block;
-    quint32 zufall = 12345;
-    for (quint32 c = 0; c < takte; ++c) {
-        for (int k = 0; k < kKanaele; ++k) {
-            zufall = zufall * 1103515245u + 12345u;
-            const quint16 wert = quint16(zufall >> 16);
-            block.append(char(wert & 0xFF)).append(char(wert >> 8));
-        }
-        if (block.size() >= (1 << 20)) {
-            f.write(block);
-            block.clear();
-        }
-    }
-    f.write(block);
-    return f.flush();
-}
+using namespace BenchMessung;
 
 // The limit: the same bytes, decoded without any bookkeeping.
 double Anker(const QString& pfad, qint64 kopfLaenge, quint32 takte, double& pruefsumme) {
