@@ -4,6 +4,7 @@
 #include "device/TGeraetLauf.h"
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
+#include "shell/DateiDialoge.h"
 #include "shell/TAnwendung.h"
 #include "shell/TBenutzer.h"
 #include "shell/Textkodierung.h"
@@ -228,17 +229,8 @@ void TGeraetSchritte::AuftragSenden(const QString& auftrag) {
     }
     if (!speicherLeer) {
         if (app.Nachricht(34, name) == mrYes) {
-            const QString endung = QStringLiteral(".ome");
-            TDateiDialog dialog;
-            dialog.Titel = app.Texte.NeuLadenText;
-            dialog.StandardEndung = endung.mid(1);
-            dialog.DateiName = app.Texte.NeuLadenDateiName + endung;
-            dialog.Filter = app.Texte.MessDateienText + QStringLiteral(" (*") + endung +
-                            QStringLiteral(")|*") + endung + u'|' + app.Texte.AlleDateienText +
-                            QStringLiteral(" (*.*)|*.*");
-            dialog.Verzeichnis = app.AppConst.DatenPfad;
-            dialog.Optionen = app.AppConst.DialogOptionen;
-            if (auto datei = app.Benutzer->DateiOeffnen(dialog)) {
+            // The same target dialog as the main window's reading commands.
+            if (auto datei = app.Benutzer->DateiOeffnen(MessDateiZielDialog(app))) {
                 L.BefehlAusfuehren(L.LaufGeraet.DatenLesenBefehl, *datei);
                 while (L.UebertragungLaeuft()) {
                     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);

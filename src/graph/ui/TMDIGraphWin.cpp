@@ -7,6 +7,7 @@
 #include "graph/ui/GraphStile.h"
 #include "graph/ui/TAchsenTicker.h"
 #include "graph/ui/TGraphOverlay.h"
+#include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
 #include "shell/Konfiguration.h"
 #include "shell/TAnwendung.h"
@@ -811,15 +812,9 @@ void TMDIGraphWin::closeEvent(QCloseEvent* ereignis) {
 
 void TMDIGraphWin::GraphDateiSpeichern(const QString& vorschlag) {
     const TSprachTexte& t = FApp.Texte;
-    const QString endung = GraphDatei::Endung;
-    TDateiDialog dialog;
-    dialog.Titel = t.GraphDateiSpeichernText;
+    TDateiDialog dialog =
+        DateiDialogVorlage(FApp, t.GraphDateiSpeichernText, t.GraphDateienText, GraphDatei::Endung);
     dialog.DateiName = QFileInfo(vorschlag).fileName();
-    dialog.Verzeichnis = FApp.AppConst.DatenPfad;
-    dialog.StandardEndung = endung.mid(1);
-    dialog.Filter = t.GraphDateienText + QStringLiteral(" (*") + endung + QStringLiteral(")|*") +
-                    endung + u'|' + t.AlleDateienText + QStringLiteral(" (*.*)|*.*");
-    dialog.Optionen = FApp.AppConst.DialogOptionen;
     const auto gewaehlt = FApp.Benutzer->DateiSpeichern(dialog);
     if (!gewaehlt) {
         return;
@@ -950,15 +945,12 @@ void TMDIGraphWin::GraphDateiExportieren(const QString& name) {
     if (!info.suffix().isEmpty()) {
         ohneEndung.chop(info.suffix().size() + 1);
     }
-    TDateiDialog dialog;
-    dialog.Titel = t.GraphDateiExportierenText;
+    TDateiDialog dialog = DateiDialogVorlage(FApp, t.GraphDateiExportierenText,
+                                             t.ExportCSVDateienText, QStringLiteral(".csv"));
     dialog.DateiName = QFileInfo(ohneEndung).fileName();
-    dialog.Verzeichnis = FApp.AppConst.DatenPfad;
-    dialog.StandardEndung = QStringLiteral("csv");
-    dialog.Filter = t.ExportCSVDateienText + QStringLiteral(" (*.csv)|*.csv|") +
-                    t.ExportTextDateienText + QStringLiteral(" (*.txt)|*.txt|") +
-                    t.AlleDateienText + QStringLiteral(" (*.*)|*.*");
-    dialog.Optionen = FApp.AppConst.DialogOptionen;
+    dialog.Filter = DateiFilter({{t.ExportCSVDateienText, QStringLiteral(".csv")},
+                                 {t.ExportTextDateienText, QStringLiteral(".txt")},
+                                 {t.AlleDateienText, QStringLiteral(".*")}});
     const auto gewaehlt = FApp.Benutzer->DateiSpeichern(dialog);
     if (!gewaehlt) {
         return;

@@ -3,6 +3,7 @@
 #include "graph/ui/TMDIGraphWin.h"
 #include "measurement/MessDateiLeser.h"
 #include "shell/AnwendungStarten.h"
+#include "shell/DateiDialoge.h"
 #include "shell/Konfiguration.h"
 #include "shell/ProgrammStart.h"
 #include "shell/Sprache.h"
@@ -516,31 +517,15 @@ TMDIGraphWin* TMainForm::GraphFensterOeffnen(const QString& datei) {
 
 void TMainForm::DateiOeffnenClick() {
     const TSprachTexte& t = FApp.Texte;
-    const QString endung = QStringLiteral(".ogr");
-    TDateiDialog dialog;
-    dialog.Titel = t.GraphDateiOeffnenText;
-    dialog.Verzeichnis = FApp.AppConst.DatenPfad;
-    dialog.StandardEndung = endung.mid(1);
-    dialog.Filter = t.GraphDateienText + QStringLiteral(" (*") + endung + QStringLiteral(")|*") +
-                    endung + u'|' + t.AlleDateienText + QStringLiteral(" (*.*)|*.*");
-    dialog.Optionen = FApp.AppConst.DialogOptionen;
+    const TDateiDialog dialog = DateiDialogVorlage(FApp, t.GraphDateiOeffnenText,
+                                                   t.GraphDateienText, QStringLiteral(".ogr"));
     if (const auto datei = FApp.Benutzer->DateiOeffnen(dialog)) {
         GraphFensterOeffnen(*datei);
     }
 }
 
 std::optional<QString> TMainForm::MessDateiWaehlen() {
-    const TSprachTexte& t = FApp.Texte;
-    const QString endung = QStringLiteral(".ome");
-    TDateiDialog dialog;
-    dialog.Titel = t.NeuLadenText;
-    dialog.DateiName = t.NeuLadenDateiName + endung;
-    dialog.Verzeichnis = FApp.AppConst.DatenPfad;
-    dialog.StandardEndung = endung.mid(1);
-    dialog.Filter = t.MessDateienText + QStringLiteral(" (*") + endung + QStringLiteral(")|*") +
-                    endung + u'|' + t.AlleDateienText + QStringLiteral(" (*.*)|*.*");
-    dialog.Optionen = FApp.AppConst.DialogOptionen;
-    return FApp.Benutzer->DateiOeffnen(dialog);
+    return FApp.Benutzer->DateiOeffnen(MessDateiZielDialog(FApp));
 }
 
 std::optional<QString> TMainForm::MesswerteAusGeraet(const QString& datei) {
