@@ -3,6 +3,8 @@
 #include "app/TAnwendung.h"
 #include "app/ui/TInfoBox.h"
 #include "device/GeraetBefehl.h"
+#include "graph/DateiInDiagramm.h"
+#include "graph/GraphDatei.h"
 #include "graph/ui/TMDIGraphWin.h"
 #include "measurement/MessDateiLeser.h"
 #include "shell/DateiDialoge.h"
@@ -27,6 +29,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <algorithm>
 
 namespace {
 
@@ -481,8 +484,7 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
     QMdiSubWindow* rahmen = FMdiArea->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);
     rahmen->setWindowIcon(TSymbole::Gezeichnet(QStringLiteral("InGraphLaden")));
-    const TAppConst& a = FApp.AppConst;
-    rahmen->setGeometry(a.FensterLinks, a.FensterOben, a.FensterBreite, a.FensterHoehe);
+    rahmen->setGeometry(NeueFensterLage(rahmen));
     // The enabled states follow the number of windows at once, not only at the next
     // activation.
     connect(rahmen, &QObject::destroyed, this, [this] {
@@ -490,7 +492,7 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
             Aktualisieren();
         }
     });
-    if (a.FensterMaximiert) {
+    if (FApp.AppConst.FensterMaximiert) {
         rahmen->showMaximized();
     } else {
         rahmen->show();
@@ -499,6 +501,37 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
     FLetztesGraphFenster = fenster;
     Aktualisieren();
     return rahmen;
+}
+
+QRect TMainForm::NeueFensterLage(const QMdiSubWindow* neu) const {
+    // The stored place of the last closed graph, but never a strip too small to show a
+    // chart, never outside the area, and never exactly on top of a window already there.
+    constexpr int kMinBreite = 360;
+    constexpr int kMinHoehe = 260;
+    constexpr int kVersatz = 28;
+    const TAppConst& a = FApp.AppConst;
+    QRect lage(a.FensterLinks, a.FensterOben, std::max(a.FensterBreite, kMinBreite),
+               std::max(a.FensterHoehe, kMinHoehe));
+    const QSize flaeche = FMdiArea->viewport()->size();
+    if (flaeche.width() > kMinBreite && flaeche.height() > kMinHoehe) {
+        if (lage.left() < 0 || lage.left() > flaeche.width() - kVersatz) {
+            lage.moveLeft(0);
+        }
+        if (lage.top() < 0 || lage.top() > flaeche.height() - kVersatz) {
+            lage.moveTop(0);
+        }
+    }
+    const QList<QMdiSubWindow*> offen = FMdiArea->subWindowList();
+    for (int versuch = 0; versuch < 20; ++versuch) {
+        const bool belegt = std::any_of(offen.cbegin(), offen.cend(), [&](QMdiSubWindow* f) {
+            return f != neu && f->geometry().topLeft() == lage.topLeft();
+        });
+        if (!belegt) {
+            break;
+        }
+        lage.translate(kVersatz, kVersatz);
+    }
+    return lage;
 }
 
 TMDIGraphWin* TMainForm::DateiNeuClick() {
@@ -511,7 +544,17 @@ TMDIGraphWin* TMainForm::DateiNeuClick() {
 }
 
 TMDIGraphWin* TMainForm::GraphFensterOeffnen(const QString& datei) {
-    auto* fenster = new TMDIGraphWin(FApp, FApp.DefaultDiagramm, FApp.DefaultKurve, datei, true);
+    // A file that cannot be read opens no window: an empty window captioned with its path
+    // would overwrite it at the next save.
+    if (IstMessDatei(datei, FApp.AppConst.GeraeteListe)) {
+        FApp.Nachricht(0, datei + QChar(13) + FApp.Texte.GraphDateiIstMessDateiText);
+        return nullptr;
+    }
+    TDiagramm gelesen;
+    if (!GraphDatei::GraphDateiOeffnen(FApp, datei, gelesen)) {
+        return nullptr;
+    }
+    auto* fenster = new TMDIGraphWin(FApp, gelesen, FApp.DefaultKurve, datei, false);
     FensterEinsetzen(fenster);
     return fenster;
 }
@@ -589,7 +632,8 @@ void TMainForm::MessDateiInGraph(const QString& datei, bool neu) {
     }
     TMDIGraphWin* fenster = neu ? DateiNeuClick() : AktivesGraphFenster();
     if (fenster != nullptr) {
-        fenster->DateiInDiagramm(FApp.ArbeitsDatei);
+        fenster->DateiInDiagramm(FApp.ArbeitsDatei,
+                                 TImportQuelle{datei, e.Weg == TEinleseWeg::RohGelesen});
     }
 }
 

@@ -97,6 +97,7 @@ private:
     void FensterMenueZeigen();
     void GraphBefehl(void (TMDIGraphWin::*befehl)());
     QMdiSubWindow* FensterEinsetzen(TMDIGraphWin* fenster);
+    QRect NeueFensterLage(const QMdiSubWindow* neu) const;
     std::optional<QString> MessDateiWaehlen();
     std::optional<QString> MesswerteAusGeraet(const QString& datei);
     // Check, read and insert a measurement file; `neu` makes a new graph window first.

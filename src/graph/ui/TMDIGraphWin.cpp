@@ -798,15 +798,22 @@ void TMDIGraphWin::closeEvent(QCloseEvent* ereignis) {
         }
     }
     TAppConst& a = FApp.AppConst;
-    const QWidget* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()) != nullptr
-                                ? parentWidget()
-                                : static_cast<QWidget*>(this);
-    const QRect lage = rahmen->isMaximized() ? rahmen->normalGeometry() : rahmen->geometry();
+    QWidget* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()) != nullptr
+                          ? parentWidget()
+                          : static_cast<QWidget*>(this);
+    // A minimised window is a title-bar strip and a maximised one fills the area; the size
+    // to remember is the one it has as a normal window. A window inside the main window has
+    // no normal geometry of its own to ask for, so it is made normal on its way out.
+    const bool maximiert = rahmen->isMaximized();
+    if (rahmen->isMinimized() || maximiert) {
+        rahmen->showNormal();
+    }
+    const QRect lage = rahmen->geometry();
     a.FensterLinks = lage.left();
     a.FensterOben = lage.top();
     a.FensterBreite = lage.width();
     a.FensterHoehe = lage.height();
-    a.FensterMaximiert = rahmen->isMaximized();
+    a.FensterMaximiert = maximiert;
     FensterPositionSpeichern(FApp);
     ereignis->accept();
 }

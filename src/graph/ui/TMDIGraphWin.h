@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/DateiInDiagramm.h"
 #include "graph/TDiagramm.h"
 
 #include <QImage>
@@ -24,6 +25,7 @@ class TShellKontext;
 class TGraphOverlay;
 class TParser;
 struct TMessDatei;
+
 
 // A graph window: one graph document shown in a chart, with zoom, scroll, the date/time
 // switch, two measuring markers and the cross-hair read-out under the mouse. The document is
@@ -56,7 +58,7 @@ public:
     void DateiExportieren();
     void GraphDateiExportieren(const QString& name);
     void GraphDrucken();
-    void DateiInDiagramm(TMessDatei& messung);
+    void DateiInDiagramm(TMessDatei& messung, const TImportQuelle& quelle = {});
     void GraphEigenschaftenBearbeiten();
     void ZoomGross();
     void ZoomKlein();
