@@ -3,6 +3,8 @@
 #include "shell/DatumZeit.h"
 #include "shell/Zahlen.h"
 
+#include <cmath>
+
 namespace StatistikTabelle {
 
 namespace {
@@ -30,7 +32,31 @@ QString ProX(const TFormat& f, QChar verbindung) {
 
 } // namespace
 
+QString EinheitZeichen(const TEinheitenListe& einheiten, const QString& name) {
+    QString zeichen;
+    for (qsizetype k = 1; k < einheiten.size(); ++k) {
+        if (einheiten[k].Name == name) {
+            zeichen = einheiten[k].Zeichen;
+        }
+    }
+    return zeichen;
+}
+
+TFormat FormatFuer(const TDiagramm& d, const TEinheitenListe& einheiten,
+                   const QString& datumZeitMuster) {
+    TFormat f;
+    f.XEinheit = EinheitZeichen(einheiten, d.AchseUnten.Einheit);
+    f.EinheitLinks = EinheitZeichen(einheiten, d.AchseLinks.Einheit);
+    f.EinheitRechts = EinheitZeichen(einheiten, d.AchseRechts.Einheit);
+    f.DatumZeit = d.DatumZeitAchse;
+    f.DatumZeitMuster = datumZeitMuster;
+    return f;
+}
+
 QString XText(double x, const TFormat& f) {
+    if (!std::isfinite(x)) {
+        return QString(); // an open end of the range
+    }
     return f.DatumZeit ? DatumZeit::Formatieren(f.DatumZeitMuster, x) : Zahl(x, f);
 }
 

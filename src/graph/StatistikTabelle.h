@@ -2,6 +2,7 @@
 
 #include "graph/Statistik.h"
 #include "graph/TKurvenStatistik.h"
+#include "shell/TEinheiten.h"
 
 #include <QList>
 #include <QString>
@@ -22,6 +23,14 @@ struct TFormat {
     QString (*Zahl)(double) = nullptr; // number form; nullptr: Zahlen::GleitzahlText
     bool Cursor = false;               // a last column with the value at the cross-hair
 };
+
+// The format for a document: the axes' unit symbols (as the read-out finds them: the last
+// entry from the second on whose Name equals the axis' unit) and its date/time flag.
+TFormat FormatFuer(const TDiagramm& d, const TEinheitenListe& einheiten,
+                   const QString& datumZeitMuster);
+// The unit symbol of an axis' unit name, empty when no entry (the first one, the neutral
+// unit, left out) has that name.
+QString EinheitZeichen(const TEinheitenListe& einheiten, const QString& name);
 
 // The first line: which range the rows cover, "Marker" or "Sichtbarer Bereich" (or
 // `art` when given) and both ends.
