@@ -44,16 +44,103 @@ struct TErsterDurchlauf {
     double Min = 0, Max = 0, MinX = 0, MaxX = 0, Erster = 0, Letzter = 0;
 };
 
+// The factors of the shown form, held in locals so that the loops keep them in registers.
+struct TForm {
+    double Start, Intervall, YOffset, YFaktor;
+    explicit TForm(const TKurve& k)
+        : Start(k.Start), Intervall(k.Intervall), YOffset(k.YOffset), YFaktor(k.YFaktor) {}
+    double X(double x) const { return Kurvenwerte::Gezeigt(Start, Intervall, x); }
+    double Y(double y) const { return Kurvenwerte::Gezeigt(YOffset, YFaktor, y); }
+};
+
+// A block of a sorted curve (every point inside the range) whose values are all finite:
+// no test per point. The extremes are found first (and their X only when the block holds
+// a new one), then the sums are taken over two interleaved halves, so that two chains of
+// additions run side by side. False, with nothing changed, when a value is not finite.
+bool GlatterBlock(const double* xs, const double* ys, qsizetype i, qsizetype ende,
+                  const TForm& form, double cx, double cy, double& vorX, double& vorY, double& min,
+                  double& minX, double& max, double& maxX, double (&summen)[6]) {
+    double bmin = min, bmax = max, probe = 0;
+    for (qsizetype j = i; j < ende; ++j) {
+        const double y = form.Y(ys[j]);
+        probe += y - y; // NaN as soon as one value is not finite
+        bmin = y < bmin ? y : bmin;
+        bmax = y > bmax ? y : bmax;
+    }
+    if (probe != 0) {
+        return false;
+    }
+    if (bmin < min) {
+        for (qsizetype j = i;; ++j) {
+            if (form.Y(ys[j]) == bmin) {
+                min = bmin;
+                minX = form.X(xs[j]);
+                break;
+            }
+        }
+    }
+    if (bmax > max) {
+        for (qsizetype j = i;; ++j) {
+            if (form.Y(ys[j]) == bmax) {
+                max = bmax;
+                maxX = form.X(xs[j]);
+                break;
+            }
+        }
+    }
+    double a[6] = {}, b[6] = {};
+    double vx = vorX, vy = vorY;
+    qsizetype j = i;
+    for (; j + 1 < ende; j += 2) {
+        const double x0 = form.X(xs[j]), y0 = form.Y(ys[j]);
+        const double x1 = form.X(xs[j + 1]), y1 = form.Y(ys[j + 1]);
+        const double d0 = y0 - cy, e0 = x0 - cx, d1 = y1 - cy, e1 = x1 - cx;
+        a[0] += d0;
+        b[0] += d1;
+        a[1] += d0 * d0;
+        b[1] += d1 * d1;
+        a[2] += e0;
+        b[2] += e1;
+        a[3] += e0 * e0;
+        b[3] += e1 * e1;
+        a[4] += e0 * d0;
+        b[4] += e1 * d1;
+        a[5] += (x0 - vx) * (y0 + vy);
+        b[5] += (x1 - x0) * (y1 + y0);
+        vx = x1;
+        vy = y1;
+    }
+    if (j < ende) {
+        const double x0 = form.X(xs[j]), y0 = form.Y(ys[j]);
+        const double d0 = y0 - cy, e0 = x0 - cx;
+        a[0] += d0;
+        a[1] += d0 * d0;
+        a[2] += e0;
+        a[3] += e0 * e0;
+        a[4] += e0 * d0;
+        a[5] += (x0 - vx) * (y0 + vy);
+        vx = x0;
+        vy = y0;
+    }
+    for (int z = 0; z < 6; ++z) {
+        summen[z] = a[z] + b[z];
+    }
+    vorX = vx;
+    vorY = vy;
+    return true;
+}
+
 template <bool Pruefen>
 void ErsterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double lo, double hi,
                      TErsterDurchlauf& r) {
     const double* xs = k.Werte[0].constData();
     const double* ys = k.Werte[1].constData();
+    const TForm form(k);
     qsizetype i = anfang;
     double x = 0, y = 0;
     for (; i < ende; ++i) {
-        x = Kurvenwerte::GezeigtX(k, xs[i]);
-        y = Kurvenwerte::GezeigtY(k, ys[i]);
+        x = form.X(xs[i]);
+        y = form.Y(ys[i]);
         if (Gilt<Pruefen>(x, y, lo, hi)) {
             break;
         }
@@ -61,49 +148,59 @@ void ErsterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double l
     if (i == ende) {
         return;
     }
-    r.N = 1;
-    r.CX = x;
-    r.CY = y;
-    r.Min = r.Max = r.Erster = y;
-    r.MinX = r.MaxX = x;
+    const double cx = x, cy = y;
+    double min = y, max = y, minX = x, maxX = x;
     double vorX = x, vorY = y;
     bool vorher = true; // the point before the current one belongs to the range
+    qint64 anzahl = 1;
     ++i;
     while (i < ende) {
         const qsizetype blockEnde = std::min(ende, i + kBlock);
+        if constexpr (!Pruefen) {
+            double summen[6];
+            if (vorher && GlatterBlock(xs, ys, i, blockEnde, form, cx, cy, vorX, vorY, min, minX,
+                                       max, maxX, summen)) {
+                anzahl += blockEnde - i;
+                i = blockEnde;
+                r.D.Addieren(summen[0]);
+                r.DD.Addieren(summen[1]);
+                r.E.Addieren(summen[2]);
+                r.EE.Addieren(summen[3]);
+                r.ED.Addieren(summen[4]);
+                r.Flaeche.Addieren(summen[5]);
+                continue;
+            }
+        }
         double sd = 0, sdd = 0, se = 0, see = 0, sed = 0, fl = 0;
-        qint64 n = 0;
         for (; i < blockEnde; ++i) {
-            x = Kurvenwerte::GezeigtX(k, xs[i]);
-            y = Kurvenwerte::GezeigtY(k, ys[i]);
+            x = form.X(xs[i]);
+            y = form.Y(ys[i]);
             if (!Gilt<Pruefen>(x, y, lo, hi)) {
                 vorher = false;
                 continue;
             }
-            const double d = y - r.CY;
-            const double e = x - r.CX;
+            const double d = y - cy;
+            const double e = x - cx;
             sd += d;
             sdd += d * d;
             se += e;
             see += e * e;
             sed += e * d;
-            if (vorher) {
-                fl += (x - vorX) * (y + vorY);
-            }
+            // Without a neighbour inside the range the segment adds nothing.
+            fl += vorher ? (x - vorX) * (y + vorY) : 0.0;
             vorher = true;
             vorX = x;
             vorY = y;
-            ++n;
-            if (y < r.Min) {
-                r.Min = y;
-                r.MinX = x;
+            ++anzahl;
+            if (y < min) {
+                min = y;
+                minX = x;
             }
-            if (y > r.Max) {
-                r.Max = y;
-                r.MaxX = x;
+            if (y > max) {
+                max = y;
+                maxX = x;
             }
         }
-        r.N += n;
         r.D.Addieren(sd);
         r.DD.Addieren(sdd);
         r.E.Addieren(se);
@@ -111,6 +208,14 @@ void ErsterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double l
         r.ED.Addieren(sed);
         r.Flaeche.Addieren(fl);
     }
+    r.N = anzahl;
+    r.CX = cx;
+    r.CY = cy;
+    r.Min = min;
+    r.Max = max;
+    r.MinX = minX;
+    r.MaxX = maxX;
+    r.Erster = cy;
     r.Letzter = vorY;
 }
 
@@ -124,12 +229,13 @@ void ZweiterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double 
                       double mx, double my, TZweiterDurchlauf& r) {
     const double* xs = k.Werte[0].constData();
     const double* ys = k.Werte[1].constData();
+    const TForm form(k);
     for (qsizetype i = anfang; i < ende;) {
         const qsizetype blockEnde = std::min(ende, i + kBlock);
         double sxx = 0, syy = 0, sxy = 0;
         for (; i < blockEnde; ++i) {
-            const double x = Kurvenwerte::GezeigtX(k, xs[i]);
-            const double y = Kurvenwerte::GezeigtY(k, ys[i]);
+            const double x = form.X(xs[i]);
+            const double y = form.Y(ys[i]);
             if (!Gilt<Pruefen>(x, y, lo, hi)) {
                 continue;
             }
@@ -221,13 +327,18 @@ TKurvenStatistik Auswerten(const TKurve& k, qsizetype anfang, qsizetype ende, do
 bool XAufsteigend(const TKurve& k) {
     const qsizetype n = qMin(k.Werte[0].size(), k.Werte[1].size());
     const double* xs = k.Werte[0].constData();
-    double vor = n > 0 ? Kurvenwerte::GezeigtX(k, xs[0]) : 0;
-    for (qsizetype j = 1; j < n; ++j) {
-        const double x = Kurvenwerte::GezeigtX(k, xs[j]);
-        if (!(x >= vor)) {
+    const TForm form(k);
+    // Counted in blocks rather than left at the first fall, and each pair computed on its own,
+    // so that the compiler can do several comparisons at once.
+    for (qsizetype j = 1; j < n;) {
+        const qsizetype blockEnde = std::min(n, j + kBlock);
+        qsizetype faelle = 0;
+        for (; j < blockEnde; ++j) {
+            faelle += !(form.X(xs[j]) >= form.X(xs[j - 1]));
+        }
+        if (faelle > 0) {
             return false;
         }
-        vor = x;
     }
     return true;
 }
