@@ -343,14 +343,15 @@ bool XAufsteigend(const TKurve& k) {
     return true;
 }
 
-TKurvenStatistik KurveAuswerten(const TKurve& k, double von, double bis, bool datumZeit) {
+TKurvenStatistik KurveAuswerten(const TKurve& k, double von, double bis, bool datumZeit,
+                                std::optional<bool> aufsteigend) {
     const double lo = std::min(von, bis);
     const double hi = std::max(von, bis);
     const qsizetype n = qMin(k.Werte[0].size(), k.Werte[1].size());
     TKurvenStatistik s;
     if (std::isnan(von) || std::isnan(bis) || n == 0) {
         // nothing to sum
-    } else if (n == k.Werte[0].size() && XAufsteigend(k)) {
+    } else if (n == k.Werte[0].size() && (aufsteigend ? *aufsteigend : XAufsteigend(k))) {
         // Sorted X: the range is one run of points, found by halving.
         const qsizetype anfang = Suchen(k, lo, false);
         const qsizetype ende = Suchen(k, hi, true);
@@ -363,14 +364,18 @@ TKurvenStatistik KurveAuswerten(const TKurve& k, double von, double bis, bool da
     return s;
 }
 
-QVector<TKurvenStatistik> DiagrammAuswerten(const TDiagramm& d, double von, double bis) {
+QVector<TKurvenStatistik> DiagrammAuswerten(const TDiagramm& d, double von, double bis,
+                                            const QVector<bool>& aufsteigend) {
+    const bool bekannt = aufsteigend.size() == d.Kurven.size();
     QVector<TKurvenStatistik> liste;
     for (qsizetype i = 0; i < d.Kurven.size(); ++i) {
         const TKurve& k = d.Kurven[i];
         if (!k.Sichtbar) {
             continue;
         }
-        TKurvenStatistik s = KurveAuswerten(k, von, bis, d.DatumZeitAchse);
+        TKurvenStatistik s =
+            KurveAuswerten(k, von, bis, d.DatumZeitAchse,
+                           bekannt ? std::optional<bool>(aufsteigend[i]) : std::nullopt);
         s.Kurve = i;
         liste.append(s);
     }
@@ -384,7 +389,7 @@ TBereich Bereich(const TDiagramm& d, double sichtbarVon, double sichtbarBis) {
     return {sichtbarVon, sichtbarBis, false};
 }
 
-std::optional<TPunkt> NaechsterPunkt(const TKurve& k, double x) {
+std::optional<TPunkt> NaechsterPunkt(const TKurve& k, double x, std::optional<bool> aufsteigend) {
     const qsizetype n = qMin(k.Werte[0].size(), k.Werte[1].size());
     if (!std::isfinite(x) || n == 0) {
         return std::nullopt;
@@ -405,7 +410,7 @@ std::optional<TPunkt> NaechsterPunkt(const TKurve& k, double x) {
             abstand = a;
         }
     };
-    if (n == k.Werte[0].size() && XAufsteigend(k)) {
+    if (n == k.Werte[0].size() && (aufsteigend ? *aufsteigend : XAufsteigend(k))) {
         // Look outwards from the place where x would be inserted, past points without a
         // finite value, until the distance can only grow.
         const qsizetype mitte = Suchen(k, x, false);
@@ -429,14 +434,14 @@ std::optional<TPunkt> NaechsterPunkt(const TKurve& k, double x) {
     return bester;
 }
 
-std::optional<double> WertBei(const TKurve& k, double x) {
+std::optional<double> WertBei(const TKurve& k, double x, std::optional<bool> aufsteigend) {
     const qsizetype n = qMin(k.Werte[0].size(), k.Werte[1].size());
     if (!std::isfinite(x) || n == 0) {
         return std::nullopt;
     }
     const double* xs = k.Werte[0].constData();
     const double* ys = k.Werte[1].constData();
-    if (n == k.Werte[0].size() && XAufsteigend(k)) {
+    if (n == k.Werte[0].size() && (aufsteigend ? *aufsteigend : XAufsteigend(k))) {
         const qsizetype j = Suchen(k, x, false); // first point with X >= x
         if (j == n) {
             return std::nullopt;
@@ -468,7 +473,7 @@ std::optional<double> WertBei(const TKurve& k, double x) {
     if (!gefunden || x < lo || x > hi) {
         return std::nullopt;
     }
-    const auto p = NaechsterPunkt(k, x);
+    const auto p = NaechsterPunkt(k, x, false);
     return p ? std::optional<double>(p->Y) : std::nullopt;
 }
 

@@ -46,4 +46,9 @@ QString XText(double x, const TFormat& f);
 // inside a field become blanks, so a line always has as many fields as its header.
 QString TabText(const QList<QStringList>& zeilen);
 
+// The table as a file of its own: tab-separated lines ending in CR LF, Windows-1252 like
+// the graph's text export, written through QSaveFile. False with the reason in `fehler`
+// when it cannot be written (an existing file is then left as it was).
+bool Speichern(const QString& datei, const QList<QStringList>& zeilen, QString* fehler = nullptr);
+
 } // namespace StatistikTabelle

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCPAxis;
@@ -23,6 +24,8 @@ class TAchsenTicker;
 class TAnwendung;
 class TGraphOverlay;
 class TParser;
+class TStatistikTafel;
+class QToolButton;
 struct TMessDatei;
 
 // A graph window: one graph document shown in a chart, with zoom, scroll, the date/time
@@ -107,6 +110,16 @@ public:
     QPoint Fadenkreuz() const;
     TParser& Parser() { return *FParser; }
 
+    // The statistics table below the chart (TMDIGraphWinStatistik.cpp).
+    TStatistikTafel* StatistikTafel = nullptr;
+    void StatistikZeigen(bool an);
+    // Computes the table again at the next pass of the event loop / at once.
+    void StatistikAnfordern();
+    void StatistikBerechnen();
+    // The "Cursor" column: each curve's value at shown X `x` (none: empty).
+    void StatistikCursor(std::optional<double> x);
+    void StatistikExportieren();
+
     // The mouse on the chart, as the chart reports it.
     void ChartMouseDown(QMouseEvent* ereignis);
     void ChartMouseMove(QMouseEvent* ereignis);
@@ -132,6 +145,10 @@ private:
     void AchseLesen(int nummer, TAchse& achse) const;
     void KurveAnlegen(const TKurve& kurve);
     void Panelsetzen(int x, int y);
+    QWidget* StatistikAnlegen();
+    QVector<bool> XAufsteigend() const;
+    // Moves a marker just set onto the nearest point of the curve chosen in the table.
+    void MarkerFangen(int nummer);
 
     TAnwendung& FApp;
     std::unique_ptr<TParser> FParser;
@@ -159,4 +176,17 @@ private:
     bool FZoomZiehen = false;
     bool FSchieben = false;
     QPoint FSchiebeLetzte;
+    // Statistics: what the shown figures were computed from, to skip a needless pass.
+    struct TStatistikStand {
+        double Von = 0, Bis = 0;
+        bool Marker = false;
+        quint64 Kurven = 0;
+        bool operator==(const TStatistikStand&) const = default;
+    };
+    QToolButton* FStatistikKnopf = nullptr;
+    bool FStatistikAusstehend = false;
+    quint64 FStatistikStand = 1; // counts the rebuilds of the series
+    std::optional<TStatistikStand> FStatistikBerechnet;
+    QVector<qsizetype> FStatistikKurven; // curve index of each table row
+    std::optional<double> FCursorX;
 };
