@@ -1,6 +1,6 @@
-#include "shell/Konfiguration.h"
 #include "TestHilfen.h"
-#include "shell/ProgrammStart.h"
+#include "shell/Konfiguration.h"
+#include "app/AnwendungStarten.h"
 #include "shell/TIniDatei.h"
 
 #include <QDir>
@@ -8,36 +8,16 @@
 
 namespace {
 
-const QStringList kAllgemeinSchluessel = {"Daten-Pfad",
-                                          "Hilfe-Pfad",
-                                          "Konfigurations-Pfad",
-                                          "Firmen-Name",
-                                          "Abteilung",
-                                          "Benutzer",
-                                          "LogFile",
-                                          "Alte File-Dialoge",
-                                          "Links",
-                                          "Oben",
-                                          "Hoehe",
-                                          "Breite",
-                                          "Maximiert",
-                                          "Fenster Links",
-                                          "Fenster Oben",
-                                          "Fenster Hoehe",
-                                          "Fenster Breite",
-                                          "Fenster Maximiert",
-                                          "Fenster Statistik",
-                                          "Zeitformat kurz",
-                                          "Zeitformat lang",
-                                          "Datumsformat kurz",
-                                          "Datumsformat lang",
-                                          "Zeit/Datumsformat",
-                                          "Dezimaltrenner",
-                                          "Sprache"};
+const QStringList kAllgemeinSchluessel = {
+    "Daten-Pfad",        "Hilfe-Pfad",       "Konfigurations-Pfad", "Firmen-Name",
+    "Abteilung",         "Benutzer",         "LogFile",             "Alte File-Dialoge",
+    "Links",             "Oben",             "Hoehe",               "Breite",
+    "Maximiert",         "Fenster Links",    "Fenster Oben",        "Fenster Hoehe",
+    "Fenster Breite",    "Fenster Maximiert", "Fenster Statistik", "Zeitformat kurz",    "Zeitformat lang",
+    "Datumsformat kurz", "Datumsformat lang", "Zeit/Datumsformat",  "Dezimaltrenner",
+    "Sprache"};
 
-void Starten(TTestProgramm& t) {
-    ProgrammStart(t.App, QString(), t.Pfad());
-}
+void Starten(TTestProgramm& t) { AnwendungStarten(t.App, QString(), t.Pfad()); }
 
 TEST(ProgrammStart, FirstStartCreatesBothFilesWithEveryDefault) {
     TTestProgramm t;

@@ -21,7 +21,7 @@ class QMouseEvent;
 class QPrinter;
 class QStatusBar;
 class TAchsenTicker;
-class TAnwendung;
+class TShellKontext;
 class TGraphOverlay;
 class TParser;
 class TStatistikTafel;
@@ -35,8 +35,11 @@ struct TMessDatei;
 class TMDIGraphWin : public QWidget {
     Q_OBJECT
 public:
-    // `name`: the caption of a new graph, or the graph file to open (`oeffnen`).
-    TMDIGraphWin(TAnwendung& app, const QString& name, bool oeffnen, QWidget* eltern = nullptr);
+    // `name`: the caption of a new graph, or the graph file to open (`oeffnen`). A new graph
+    // starts as `vorlage`; every curve of a measurement import starts as `kurvenVorlage`
+    // (the graph defaults; both are read when used, so changed defaults apply).
+    TMDIGraphWin(TShellKontext& app, const TDiagramm& vorlage, const TKurve& kurvenVorlage,
+                 const QString& name, bool oeffnen, QWidget* eltern = nullptr);
     ~TMDIGraphWin() override;
 
     TDiagramm Diagramm;
@@ -150,7 +153,8 @@ private:
     // Moves a marker just set onto the nearest point of the curve chosen in the table.
     void MarkerFangen(int nummer);
 
-    TAnwendung& FApp;
+    TShellKontext& FApp;
+    const TKurve& FKurvenVorlage;
     std::unique_ptr<TParser> FParser;
     QCPTextElement* FTitel = nullptr;
     QCPTextElement* FFuss = nullptr;
