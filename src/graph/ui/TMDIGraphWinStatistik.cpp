@@ -6,7 +6,7 @@
 #include "graph/ui/TStatistikTafel.h"
 #include "shell/DateiDialoge.h"
 #include "shell/Konfiguration.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
 
 #include <qcustomplot.h>
