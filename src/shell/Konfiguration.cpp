@@ -31,6 +31,7 @@ constexpr TFensterSchluessel kGraphfenster[] = {
     {"Fenster Hoehe", &TAppConst::FensterHoehe, nullptr},
     {"Fenster Breite", &TAppConst::FensterBreite, nullptr},
     {"Fenster Maximiert", nullptr, &TAppConst::FensterMaximiert},
+    {"Fenster Statistik", nullptr, &TAppConst::FensterStatistik},
 };
 
 template <size_t N>

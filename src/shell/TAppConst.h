@@ -25,6 +25,7 @@ struct TAppConst {
     int FensterHoehe = 200;
     int FensterBreite = 500;
     bool FensterMaximiert = false;
+    bool FensterStatistik = false; // the statistics table below a graph window's chart is shown
     QString InternerName;
     QString IconDatei;
     QString ProgrammPfad;

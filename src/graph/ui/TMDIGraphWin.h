@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCPAxis;
@@ -24,6 +25,8 @@ class TAchsenTicker;
 class TShellKontext;
 class TGraphOverlay;
 class TParser;
+class TStatistikTafel;
+class QToolButton;
 struct TMessDatei;
 
 
@@ -112,6 +115,16 @@ public:
     QPoint Fadenkreuz() const;
     TParser& Parser() { return *FParser; }
 
+    // The statistics table below the chart (TMDIGraphWinStatistik.cpp).
+    TStatistikTafel* StatistikTafel = nullptr;
+    void StatistikZeigen(bool an);
+    // Computes the table again at the next pass of the event loop / at once.
+    void StatistikAnfordern();
+    void StatistikBerechnen();
+    // The "Cursor" column: each curve's value at shown X `x` (none: empty).
+    void StatistikCursor(std::optional<double> x);
+    void StatistikExportieren();
+
     // The mouse on the chart, as the chart reports it.
     void ChartMouseDown(QMouseEvent* ereignis);
     void ChartMouseMove(QMouseEvent* ereignis);
@@ -137,6 +150,10 @@ private:
     void AchseLesen(int nummer, TAchse& achse) const;
     void KurveAnlegen(const TKurve& kurve);
     void Panelsetzen(int x, int y);
+    QWidget* StatistikAnlegen();
+    QVector<bool> XAufsteigend() const;
+    // Moves a marker just set onto the nearest point of the curve chosen in the table.
+    void MarkerFangen(int nummer);
 
     TShellKontext& FApp;
     const TKurve& FKurvenVorlage;
@@ -165,4 +182,17 @@ private:
     bool FZoomZiehen = false;
     bool FSchieben = false;
     QPoint FSchiebeLetzte;
+    // Statistics: what the shown figures were computed from, to skip a needless pass.
+    struct TStatistikStand {
+        double Von = 0, Bis = 0;
+        bool Marker = false;
+        quint64 Kurven = 0;
+        bool operator==(const TStatistikStand&) const = default;
+    };
+    QToolButton* FStatistikKnopf = nullptr;
+    bool FStatistikAusstehend = false;
+    quint64 FStatistikStand = 1; // counts the rebuilds of the series
+    std::optional<TStatistikStand> FStatistikBerechnet;
+    QVector<qsizetype> FStatistikKurven; // curve index of each table row
+    std::optional<double> FCursorX;
 };
