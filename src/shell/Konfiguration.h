@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class TAnwendung;
 class TIniDatei;
@@ -15,6 +16,13 @@ void AppConstLesen(const TIniDatei& ini, TAppConst& ziel);
 void AppConstLesen(const QString& verzeichnis, const QString& datei, TAppConst& ziel);
 // Writes the sections into `ini` (the file itself is written by the caller).
 void AppConstSchreiben(TIniDatei& ini, const TAppConst& quelle);
+
+// Serial ports: port number N is named by key "ComN" of section "Hardware".
+QString PortSchluessel(int nr);
+// The port number of a key "ComN" (N > 0, written without leading zeros); nothing otherwise.
+std::optional<int> PortNummer(const QString& schluessel);
+// The device behind port number `nr`: its entry, or /dev/ttyS(nr-1) when it has none.
+QString PortGeraet(const TAppConst& a, int nr);
 
 // Reads verzeichnis + datei into app.AppConst, and for the user file the graph defaults too;
 // sets the help file.
