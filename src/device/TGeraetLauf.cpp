@@ -5,8 +5,8 @@
 #include "device/TGeraetSchritte.h"
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
-#include "shell/TAnwendung.h"
 #include "shell/Konfiguration.h"
+#include "shell/TAnwendung.h"
 
 TGeraetLauf::TGeraetLauf(TAnwendung& app, const TGeraet& geraet, bool dialogZeigen,
                          bool autoSchliessen)

@@ -183,13 +183,14 @@ QString PortSchluessel(int nr) {
 }
 
 std::optional<int> PortNummer(const QString& schluessel) {
-    if (schluessel.size() < 4 || !schluessel.startsWith(QStringLiteral("Com"), Qt::CaseInsensitive)) {
+    if (schluessel.size() < 4 ||
+        !schluessel.startsWith(QStringLiteral("Com"), Qt::CaseInsensitive)) {
         return std::nullopt;
     }
     bool ok = false;
     const int nr = schluessel.mid(3).toInt(&ok);
     return ok && nr > 0 && schluessel.mid(3) == QString::number(nr) ? std::optional<int>(nr)
-                                                                     : std::nullopt;
+                                                                    : std::nullopt;
 }
 
 QString PortGeraet(const TAppConst& a, int nr) {

@@ -221,7 +221,8 @@ bool TIniDatei::SchluesselLoeschen(const QString& abschnitt, const QString& schl
         return false;
     }
     for (qsizetype i = 0; i < a->Zeilen.size(); ++i) {
-        if (!a->Zeilen[i].Schluessel.isEmpty() && GleicherName(a->Zeilen[i].Schluessel, schluessel)) {
+        if (!a->Zeilen[i].Schluessel.isEmpty() &&
+            GleicherName(a->Zeilen[i].Schluessel, schluessel)) {
             a->Zeilen.removeAt(i);
             return true;
         }

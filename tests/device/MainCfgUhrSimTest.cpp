@@ -19,8 +19,8 @@ namespace {
 std::unique_ptr<TMainCfgForm> Dialog(TTestHeim& heim) {
     TMainCfgDienste dienste;
     GeraetDiensteSetzen(heim.App, dienste);
-    return std::make_unique<TMainCfgForm>(heim.App.AppConst, heim.App.Texte, heim.Benutzer,
-                                          dienste, false);
+    return std::make_unique<TMainCfgForm>(heim.App.AppConst, heim.App.Texte, heim.Benutzer, dienste,
+                                          false);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // The rules of the units table: the check of a cell, the typing filter, sorting and the
 // list the rows stand for.
 #include "shell/EinheitenTabelle.h"
+#include "shell/DatumZeit.h"
 #include "shell/TSprachTexte.h"
 #include "shell/UhrText.h"
-#include "shell/DatumZeit.h"
 
 #include <gtest/gtest.h>
 
@@ -66,8 +66,10 @@ TEST(EinheitenTabelle, TypingFilterKeepsWhatANumberCanHold) {
 }
 
 TEST(EinheitenTabelle, SortingIsStableAndComparesTexts) {
-    TZeilen z = {{"b", "1", "10", "", "x"}, {"A", "2", "9", "", "y"},
-                 {"a", "3", "2", "", "x"},  {"B", "4", "1", "", "y"}};
+    TZeilen z = {{"b", "1", "10", "", "x"},
+                 {"A", "2", "9", "", "y"},
+                 {"a", "3", "2", "", "x"},
+                 {"B", "4", "1", "", "y"}};
     Sortieren(z, Name);
     // a and A have the same key: they keep their order, as do b and B.
     EXPECT_EQ((QStringList{z[0][Zeichen], z[1][Zeichen], z[2][Zeichen], z[3][Zeichen]}),
@@ -105,8 +107,8 @@ TEST(EinheitenTabelle, ListPutsTheNeutralUnitInFrontOnce) {
 TEST(EinheitenTabelle, ListCompletesRowsNeverVisitedAndStopsAtFaults) {
     const TSprachTexte t;
     TZeilen z = Beispiel();
-    z.insert(1, QStringList(SpaltenAnzahl, QString()));  // an empty row: left out
-    z.append({"neu", "", "", "", ""});                   // numbers never typed
+    z.insert(1, QStringList(SpaltenAnzahl, QString())); // an empty row: left out
+    z.append({"neu", "", "", "", ""});                  // numbers never typed
     TErgebnis e = Liste(z, t);
     ASSERT_TRUE(e.Fehler.Gut());
     ASSERT_EQ(e.Liste.size(), 5);

@@ -17,12 +17,12 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 // Stand-ins for the dialogs whose unit buttons open the settings on the units page.
@@ -122,9 +122,8 @@ TEST(MainCfgForm, UnitsPageFirstOnlyFromTheUnitButtonsOfOtherDialogs) {
         EXPECT_EQ(d.windowTitle(), "Einstellungen");
     });
     h.EinheitenBearbeiten(&graph);
-    ImModalenDialog([](TMainCfgForm& d) {
-        EXPECT_EQ(d.PageControl->currentWidget(), d.TabEinheiten);
-    });
+    ImModalenDialog(
+        [](TMainCfgForm& d) { EXPECT_EQ(d.PageControl->currentWidget(), d.TabEinheiten); });
     h.EinstellungenClick(&mess);
     ImModalenDialog([](TMainCfgForm& d) {
         EXPECT_EQ(d.PageControl->currentWidget(), d.TabAllgemein);
@@ -525,6 +524,23 @@ TEST(MainCfgForm, HeaderClickSortsAndLeavingTheTableChecksTheCell) {
     g.setCurrentCell(0, EinheitenTabelle::Offset);
     EXPECT_FALSE(g.VerlassenPruefen());
     EXPECT_EQ(p.Benutzer.Nummern(), (QList<int>{36}));
+}
+
+TEST(MainCfgForm, TheEmptyRowOfAnEmptyListCanBeLeftAndSaved) {
+    TCfgProgramm p;
+    p.Start();
+    p.App.AppConst.Einheiten.clear();
+    TMainCfgForm& d = p.Oeffnen(true);
+    TEinheitenGitter& g = *d.VGrEinheiten;
+    ASSERT_EQ(g.rowCount(), 1);
+    EXPECT_TRUE(g.VerlassenPruefen());
+    // Moving inside the row still checks the cell being left.
+    g.setCurrentCell(0, EinheitenTabelle::Zeichen);
+    EXPECT_EQ(p.Benutzer.Nummern(), (QList<int>{37}));
+    p.Benutzer.Gezeigt.clear();
+    d.BtnSpeichern->click();
+    EXPECT_EQ(p.Benutzer.Nummern(), (QList<int>{13}));
+    EXPECT_EQ(p.App.AppConst.Einheiten, (TEinheitenListe{NeutraleEinheit()}));
 }
 
 #include "MainCfgFormTest.moc"

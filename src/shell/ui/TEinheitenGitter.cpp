@@ -9,6 +9,8 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace EinheitenTabelle;
 
 // Editors of the cells: plain line edits; those of the number columns filter what is typed.
@@ -67,8 +69,9 @@ void TEinheitenGitter::Aktualisieren() {
     // The widths the table always had, widened where a caption would not fit.
     const int breiten[SpaltenAnzahl] = {100, 53, 50, 50, 100};
     for (int s = 0; s < SpaltenAnzahl; ++s) {
-        const int caption =
-            horizontalHeader()->fontMetrics().horizontalAdvance(model()->headerData(s, Qt::Horizontal).toString()) + 16;
+        const int caption = horizontalHeader()->fontMetrics().horizontalAdvance(
+                                model()->headerData(s, Qt::Horizontal).toString()) +
+                            16;
         setColumnWidth(s, std::max(breiten[s], caption));
     }
     setToolTip(FTexte.VGrEinheitenHint);
@@ -170,6 +173,13 @@ bool TEinheitenGitter::VerlassenPruefen() {
     if (currentRow() < 0 || currentColumn() < 0) {
         return true;
     }
+    // A row with nothing in it is not stored (a list without units shows one): leaving the
+    // table from there is no fault.
+    const QStringList zeile = Zeilen().value(currentRow());
+    if (std::all_of(zeile.cbegin(), zeile.cend(),
+                    [](const QString& zelle) { return zelle.trimmed().isEmpty(); })) {
+        return true;
+    }
     if (ZellePruefen(currentRow(), currentColumn())) {
         return true;
     }
@@ -185,7 +195,7 @@ void TEinheitenGitter::FokusGewechselt(QWidget* alt, QWidget* neu) {
     }
     const bool warDrin = alt == this || isAncestorOf(alt);
     const bool istDrin = neu == this || isAncestorOf(neu);
-    if (warDrin && !istDrin) {
+    if (warDrin && !istDrin && !FOhnePruefung.contains(neu)) {
         QTimer::singleShot(0, this, [this] {
             if (!FPruefung) {
                 VerlassenPruefen();

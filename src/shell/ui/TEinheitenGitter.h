@@ -39,6 +39,8 @@ public:
     // What leaving the table does: the current cell is checked, a faulty one takes the focus
     // back. True when the cell is fine.
     bool VerlassenPruefen();
+    // Controls that may take the focus without the current cell being checked (cancel, help).
+    void OhnePruefung(QWidget* ziel) { FOhnePruefung.append(ziel); }
 
 protected:
     void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
@@ -57,6 +59,7 @@ private:
     const TSprachTexte& FTexte;
     TBenutzer& FBenutzer;
     QPointer<QLineEdit> FEditor;
+    QList<QWidget*> FOhnePruefung;
     bool FUngeprueft = false; // a move made by the table itself, not by the user
     bool FPruefung = false;   // a message of a check is open
 };

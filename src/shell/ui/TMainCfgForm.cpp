@@ -83,6 +83,9 @@ TMainCfgForm::TMainCfgForm(TAppConst& appConst, TSprachTexte& texte, TBenutzer& 
     haupt->addWidget(PageControl, 1);
     haupt->addLayout(knoepfe);
 
+    // Cancelling and asking for help never stop at a faulty unit cell.
+    VGrEinheiten->OhnePruefung(BtnAbbrechen);
+    VGrEinheiten->OhnePruefung(BtnHilfe);
     connect(BtnSpeichern, &QPushButton::clicked, this, &TMainCfgForm::SpeichernClick);
     connect(BtnAbbrechen, &QPushButton::clicked, this, &TMainCfgForm::AbbrechenClick);
     connect(BtnHilfe, &QPushButton::clicked, this, &TMainCfgForm::HilfeClick);
@@ -244,17 +247,23 @@ void TMainCfgForm::Aktualisieren() {
         QWidget* Feld;
         const QString& Hint;
     } felder[] = {
-        {LblDatenVerzeichnis, t.LbeDatenVerzeichnisCaption, LbeDatenVerzeichnis, t.LbeDatenVerzeichnisHint},
-        {LblHilfeVerzeichnis, t.LbeHilfeVerzeichnisCaption, LbeHilfeVerzeichnis, t.LbeHilfeVerzeichnisHint},
-        {LblKonfigVerzeichnis, t.LbeKonfigVerzeichnisCaption, LbeKonfigVerzeichnis, t.LbeKonfigVerzeichnisHint},
+        {LblDatenVerzeichnis, t.LbeDatenVerzeichnisCaption, LbeDatenVerzeichnis,
+         t.LbeDatenVerzeichnisHint},
+        {LblHilfeVerzeichnis, t.LbeHilfeVerzeichnisCaption, LbeHilfeVerzeichnis,
+         t.LbeHilfeVerzeichnisHint},
+        {LblKonfigVerzeichnis, t.LbeKonfigVerzeichnisCaption, LbeKonfigVerzeichnis,
+         t.LbeKonfigVerzeichnisHint},
         {LblFirma, t.LbeFirmaCaption, LbeFirma, t.LbeFirmaHint},
         {LblAbteilung, t.LbeAbteilungCaption, LbeAbteilung, t.LbeAbteilungHint},
         {LblBenutzer, t.LbeBenutzerCaption, LbeBenutzer, t.LbeBenutzerHint},
         {LblZeitKurzFormat, t.LbeZeitKurzFormatCaption, LbeZeitKurzFormat, t.LbeZeitKurzFormatHint},
         {LblZeitLangFormat, t.LbeZeitLangFormatCaption, LbeZeitLangFormat, t.LbeZeitLangFormatHint},
-        {LblDatumKurzFormat, t.LbeDatumKurzFormatCaption, LbeDatumKurzFormat, t.LbeDatumKurzFormatHint},
-        {LblDatumLangFormat, t.LbeDatumLangFormatCaption, LbeDatumLangFormat, t.LbeDatumLangFormatHint},
-        {LblZeitDatumFormat, t.LbeZeitDatumFormatCaption, LbeZeitDatumFormat, t.LbeZeitDatumFormatHint},
+        {LblDatumKurzFormat, t.LbeDatumKurzFormatCaption, LbeDatumKurzFormat,
+         t.LbeDatumKurzFormatHint},
+        {LblDatumLangFormat, t.LbeDatumLangFormatCaption, LbeDatumLangFormat,
+         t.LbeDatumLangFormatHint},
+        {LblZeitDatumFormat, t.LbeZeitDatumFormatCaption, LbeZeitDatumFormat,
+         t.LbeZeitDatumFormatHint},
         {LblEinheiten, t.LblEinheitenCaption, VGrEinheiten, t.VGrEinheitenHint},
     };
     for (const auto& f : felder) {
