@@ -543,4 +543,39 @@ TEST(MainCfgForm, TheEmptyRowOfAnEmptyListCanBeLeftAndSaved) {
     EXPECT_EQ(p.App.AppConst.Einheiten, (TEinheitenListe{NeutraleEinheit()}));
 }
 
+TEST(MainCfgForm, AFileThatCannotBeWrittenIsReportedAndNothingSwitches) {
+    TCfgProgramm p;
+    TMainCfgForm& d = p.Oeffnen();
+    // A directory below a plain file cannot be created.
+    DateiSchreiben(p.Pfad("Datei"), "x");
+    const QString alt = p.App.AppConst.KonfigurationsPfad;
+    d.LbeKonfigVerzeichnis->setText(p.Pfad("Datei/Konfig/"));
+    d.KonfigVerzeichnisExit();
+    EXPECT_EQ(p.Benutzer.Nummern(), (QList<int>{4}));
+    EXPECT_EQ(p.App.AppConst.KonfigurationsPfad, alt);
+    EXPECT_EQ(d.LbeKonfigVerzeichnis->text(), alt);
+    const TIniDatei prg(p.App.AppConst.PrgKonfigPfad + p.App.AppConst.PrgKonfigDatei);
+    EXPECT_NE(prg.LiesText("Allgemein", "Konfigurations-Pfad", ""), p.Pfad("Datei/Konfig/"));
+
+    // Saving into such a directory: message 4, no message 13, the dialog stays open.
+    p.Benutzer.Gezeigt.clear();
+    p.App.AppConst.KonfigurationsPfad = p.Pfad("Datei/Konfig/");
+    d.AllgemeinLesen();
+    d.BtnSpeichern->click();
+    EXPECT_EQ(p.Benutzer.Nummern(), (QList<int>{4}));
+    EXPECT_EQ(d.result(), 0);
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST(MainCfgForm, ATypeTheCatalogueLacksKeepsItsNameWhenSaving) {
+    TCfgProgramm p;
+    p.Starten();
+    p.App.AppConst.Geraet = "Altgeraet";
+    TMainCfgForm& d = p.Oeffnen();
+    EXPECT_EQ(p.Benutzer.Nummern(), (QList<int>{3}));
+    EXPECT_EQ(d.TabHardware->CmbGeraet->currentIndex(), -1);
+    d.BtnSpeichern->click();
+    EXPECT_EQ(TIniDatei(p.UserDatei()).LiesText("Hardware", "Geraet", ""), "Altgeraet");
+}
+
 #include "MainCfgFormTest.moc"

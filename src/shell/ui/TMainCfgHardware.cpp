@@ -217,7 +217,10 @@ void TMainCfgHardware::HardwareLesen() {
 
 void TMainCfgHardware::HardwareSetzen() {
     TAppConst& a = FAppConst;
-    a.Geraet = CmbGeraet->currentText();
+    // With no entry selected (a type the catalogue lacks) the configured name stays.
+    if (CmbGeraet->currentIndex() >= 0) {
+        a.Geraet = CmbGeraet->currentText();
+    }
     a.SeriellePortNr = CmbPort->currentIndex() + 1;
     a.LogFile = ChkLogFile->isChecked();
     PortGeraetUebernehmen();
