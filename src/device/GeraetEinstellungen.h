@@ -3,11 +3,14 @@
 #include "device/TGeraet.h"
 #include "shell/TMainCfgDienste.h"
 
-class TAnwendung;
+class TShellKontext;
+class TGeraetUmgebung;
 
 // The device side of the settings dialog: the selected device's values, the catalogue and
 // the clock commands (run without the progress dialog), on the application's records.
-void GeraetDiensteSetzen(TAnwendung& app, TMainCfgDienste& dienste);
+// `aktuell` is the selected device; the runs get their port from `umgebung`.
+void GeraetDiensteSetzen(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
+                         TMainCfgDienste& dienste);
 
 // The values of a device that the settings dialog shows.
 TGeraeteWerte GeraeteWerte(const TGeraet& geraet);

@@ -18,7 +18,7 @@ namespace {
 
 std::unique_ptr<TMainCfgForm> Dialog(TTestHeim& heim) {
     TMainCfgDienste dienste;
-    GeraetDiensteSetzen(heim.App, dienste);
+    GeraetDiensteSetzen(heim.App, heim.App.Geraete, heim.App.AktuellesGeraet, dienste);
     return std::make_unique<TMainCfgForm>(heim.App.AppConst, heim.App.Texte, heim.Benutzer, dienste,
                                           false);
 }
@@ -52,8 +52,8 @@ TEST(MainCfgUhrSim, SilentInstrumentGivesMessage17AndNoClock) {
     TSocatPaar leitung; // nobody listens on the other side
     ASSERT_TRUE(leitung.Bereit());
     TTestHeim heim(300);
-    SeriellenPortEinrichten(heim.App);
-    heim.App.PortGeraet = leitung.A();
+    SeriellenPortEinrichten(heim.App.Geraete);
+    heim.App.Geraete.PortGeraet = leitung.A();
     auto d = Dialog(heim);
     TMainCfgHardware& hw = *d->TabHardware;
 
