@@ -2,6 +2,7 @@
 
 #include "shell/TEinheiten.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +44,9 @@ struct TAppConst {
     bool AlteFileDialoge = false;
     int DialogOptionen = ofHideReadOnly;
     int SeriellePortNr = 1;
+    // The device behind port number N on this machine (key "ComN" of section "Hardware");
+    // a number without entry stands for the N-th serial port, /dev/ttyS(N-1).
+    QMap<int, QString> PortGeraete;
     bool GeraetOnline = false;
     QString Geraet = QStringLiteral("unbekannt");
     QStringList GeraeteListe;

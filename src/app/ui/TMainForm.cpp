@@ -1,8 +1,11 @@
 #include "app/ui/TMainForm.h"
 
+#include "app/AnwendungStarten.h"
 #include "app/TAnwendung.h"
 #include "app/ui/TInfoBox.h"
 #include "device/GeraetBefehl.h"
+#include "device/GeraetEinstellungen.h"
+#include "device/port/SeriellePorts.h"
 #include "graph/DateiInDiagramm.h"
 #include "graph/GraphDatei.h"
 #include "graph/ui/TMDIGraphWin.h"
@@ -10,6 +13,7 @@
 #include "shell/DateiDialoge.h"
 #include "shell/Konfiguration.h"
 #include "shell/Sprache.h"
+#include "shell/ui/TMainCfgForm.h"
 #include "shell/ui/TQtBenutzer.h"
 #include "shell/ui/TSymbole.h"
 
@@ -448,10 +452,53 @@ bool TMainForm::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 void TMainForm::EinstellungenClick(QObject* sender) {
-    Q_UNUSED(sender);
-    // The settings dialog comes with its own subsystem; until then the command says so.
-    FApp.Nachricht(999, KurzerHinweis(FApp.Texte.EinstellungenHint));
-    StatusBarSetzen();
+    EinstellungenOeffnen(TMainCfgForm::EinheitenZuerst(sender), this);
+}
+
+void TMainForm::EinheitenBearbeiten(QWidget* eltern) {
+    EinstellungenOeffnen(true, eltern != nullptr ? eltern : this);
+}
+
+void TMainForm::EinstellungenOeffnen(bool einheitenZuerst, QWidget* eltern) {
+    TMainCfgForm dialog(FApp.AppConst, FApp.Texte, *FApp.Benutzer, EinstellungenDienste(),
+                        einheitenZuerst, eltern);
+    dialog.exec();
+}
+
+void TMainForm::HilfeDateiSetzen(const QString& datei) {
+    FApp.HilfeDatei = datei;
+    if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
+        qt->HilfeDatei = datei;
+    }
+}
+
+TMainCfgDienste TMainForm::EinstellungenDienste() {
+    TMainCfgDienste d;
+    GeraetDiensteSetzen(FApp, FApp.Geraete, FApp.AktuellesGeraet, d);
+    d.PortsVorhanden = SeriellePortsVorhanden;
+    d.KonfigurationLesen = [this](const QString& verzeichnis) {
+        EinstellungenLesen(FApp, verzeichnis, FApp.AppConst.UserKonfigDatei);
+        HilfeDateiSetzen(FApp.HilfeDatei);
+    };
+    d.KonfigurationSchreiben = [this](const QString& verzeichnis) {
+        return EinstellungenSchreiben(FApp, verzeichnis, FApp.AppConst.UserKonfigDatei);
+    };
+    d.KonfigPfadSpeichern = [this] { return KonfigPfadSpeichern(FApp); };
+    d.SpracheLesen = [this](const QString& sprache) {
+        SpracheLesen(FApp, sprache);
+        for (QAction* eintrag : FSprachen->actions()) {
+            eintrag->setChecked(eintrag->data().toString() == sprache);
+        }
+    };
+    d.HilfeDateiSetzen = [this](const QString& datei) { HilfeDateiSetzen(datei); };
+    d.HauptfensterAktualisieren = [this] {
+        Aktualisieren();
+        if (TMDIGraphWin* fenster = AktivesGraphFenster()) {
+            fenster->Aktualisieren();
+        }
+    };
+    d.StatusBarSetzen = [this] { StatusBarSetzen(); };
+    return d;
 }
 
 TMDIGraphWin* TMainForm::AktivesGraphFenster() const {
@@ -538,7 +585,7 @@ TMDIGraphWin* TMainForm::DateiNeuClick() {
     ++FGraphZaehler;
     auto* fenster =
         new TMDIGraphWin(FApp, FApp.DefaultDiagramm, FApp.DefaultKurve,
-                                     FApp.Texte.GraphFensterText + QString::number(FGraphZaehler), false);
+                         FApp.Texte.GraphFensterText + QString::number(FGraphZaehler), false);
     FensterEinsetzen(fenster);
     return fenster;
 }
