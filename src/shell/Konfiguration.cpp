@@ -1,5 +1,7 @@
 #include "shell/Konfiguration.h"
 
+#include "shell/HilfeSeite.h"
+
 #include "shell/Einheiten.h"
 #include "shell/KommaText.h"
 #include "shell/TAnwendung.h"
@@ -169,7 +171,7 @@ void KonfigurationLesen(TAnwendung& app, const QString& verzeichnis, const QStri
     if (datei == app.AppConst.UserKonfigDatei && app.GraphDefaultsLesen) {
         app.GraphDefaultsLesen(app, ini);
     }
-    app.HilfeDatei = app.AppConst.HilfePfad + Dateinamen::HilfeDatei;
+    app.HilfeDatei = HilfeSeite::Datei(app.AppConst.HilfePfad, app.AppConst.Sprache);
 }
 
 bool KonfigurationSchreiben(TAnwendung& app, const QString& verzeichnis, const QString& datei) {

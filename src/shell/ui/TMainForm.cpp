@@ -4,6 +4,7 @@
 #include "measurement/MessDateiLeser.h"
 #include "shell/AnwendungStarten.h"
 #include "shell/DateiDialoge.h"
+#include "shell/HilfeSeite.h"
 #include "shell/Konfiguration.h"
 #include "shell/ProgrammStart.h"
 #include "shell/Sprache.h"
@@ -56,7 +57,15 @@ TMainForm::TMainForm(TAnwendung& app, const QString& programmDatei, const QStrin
     AnwendungStarten(FApp, programmDatei, programmPfad);
     if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
         qt->Titel = FApp.Titel;
-        qt->HilfeDatei = FApp.HilfeDatei;
+        qt->HilfeDatei = [this] {
+            return HilfeSeite::Datei(FApp.AppConst.HilfePfad, FApp.AppConst.Sprache);
+        };
+        qt->HilfeTexte = [this] {
+            const TSprachTexte& t = FApp.Texte;
+            return THilfeFensterTexte{t.HilfeFensterCaption, t.HilfeZurueckHint,
+                                      t.HilfeVorHint,        t.HilfeInhaltHint,
+                                      t.HilfeSuchenHint,     t.HilfeBrowserCaption};
+        };
     }
     QApplication::setApplicationName(FApp.Titel);
     if (!FApp.IconPfad.isEmpty() && QFile::exists(FApp.IconPfad)) {
@@ -521,6 +530,16 @@ void TMainForm::DateiOeffnenClick() {
                                                    t.GraphDateienText, QStringLiteral(".ogr"));
     if (const auto datei = FApp.Benutzer->DateiOeffnen(dialog)) {
         GraphFensterOeffnen(*datei);
+    }
+}
+
+void TMainForm::DateienOeffnen(const QStringList& dateien) {
+    for (const QString& datei : dateien) {
+        if (datei.endsWith(QStringLiteral(".ogr"), Qt::CaseInsensitive)) {
+            GraphFensterOeffnen(datei);
+        } else {
+            MessDateiInGraph(datei, true);
+        }
     }
 }
 
