@@ -50,13 +50,9 @@ constexpr int kHilfeKontextHaupt = 10;
 TMainForm::TMainForm(TAnwendung& app, const QString& programmDatei, const QString& programmPfad,
                      QWidget* eltern)
     : QMainWindow(eltern), FApp(app), FDrucker(std::make_unique<QPrinter>()) {
-    // Messages of the start-up already open over this window.
+    // Messages of the start-up already open over this window, with their help.
     if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
         qt->Elternfenster = this;
-    }
-    AnwendungStarten(FApp, programmDatei, programmPfad);
-    if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
-        qt->Titel = FApp.Titel;
         qt->HilfeDatei = [this] {
             return HilfeSeite::Datei(FApp.AppConst.HilfePfad, FApp.AppConst.Sprache);
         };
@@ -66,6 +62,10 @@ TMainForm::TMainForm(TAnwendung& app, const QString& programmDatei, const QStrin
                                       t.HilfeVorHint,        t.HilfeInhaltHint,
                                       t.HilfeSuchenHint,     t.HilfeBrowserCaption};
         };
+    }
+    AnwendungStarten(FApp, programmDatei, programmPfad);
+    if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
+        qt->Titel = FApp.Titel;
     }
     QApplication::setApplicationName(FApp.Titel);
     if (!FApp.IconPfad.isEmpty() && QFile::exists(FApp.IconPfad)) {
