@@ -68,9 +68,12 @@ TMainForm::TMainForm(TAnwendung& app, const QString& programmDatei, const QStrin
         qt->Titel = FApp.Titel;
     }
     QApplication::setApplicationName(FApp.Titel);
-    if (!FApp.IconPfad.isEmpty() && QFile::exists(FApp.IconPfad)) {
-        setWindowIcon(QIcon(FApp.IconPfad));
-    }
+    // An icon file in the program directory replaces the built-in application icon.
+    const QIcon symbol = !FApp.IconPfad.isEmpty() && QFile::exists(FApp.IconPfad)
+                             ? QIcon(FApp.IconPfad)
+                             : TSymbole::Programm();
+    QApplication::setWindowIcon(symbol);
+    setWindowIcon(symbol);
 
     FMdiArea = new QMdiArea(this);
     FMdiArea->setBackground(QColor(128, 128, 128));
@@ -78,7 +81,6 @@ TMainForm::TMainForm(TAnwendung& app, const QString& programmDatei, const QStrin
     FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(FMdiArea);
 
-    TSymbole::ThemaWaehlen();
     AktionenAnlegen();
     MenuesAnlegen();
     ToolBarAnlegen();
@@ -489,7 +491,7 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
     fenster->DruckerSetzen(FDrucker.get());
     QMdiSubWindow* rahmen = FMdiArea->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);
-    rahmen->setWindowIcon(TSymbole::Gezeichnet(QStringLiteral("InGraphLaden")));
+    rahmen->setWindowIcon(TSymbole::Symbol(QStringLiteral("InGraphLaden")));
     const TAppConst& a = FApp.AppConst;
     rahmen->setGeometry(a.FensterLinks, a.FensterOben, a.FensterBreite, a.FensterHoehe);
     // The enabled states follow the number of windows at once, not only at the next
