@@ -1,11 +1,12 @@
 // orvan: the program's windows.
+#include "app/AnwendungStarten.h"
+#include "app/TAnwendung.h"
+#include "app/ui/TMainForm.h"
+#include "app/ui/TOrvanApplikation.h"
 #include "device/ui/TGeraetForm.h"
-#include "graph/ui/TMDIGraphWin.h"
+#include "shell/HilfeSeite.h"
 #include "shell/ProgrammStart.h"
-#include "shell/TAnwendung.h"
 #include "shell/VersionsInfo.h"
-#include "shell/ui/TMainForm.h"
-#include "shell/ui/TOrvanApplikation.h"
 #include "shell/ui/TQtBenutzer.h"
 
 #include <cstdio>
@@ -50,18 +51,27 @@ int main(int argc, char* argv[]) {
     TQtBenutzer benutzer;
     qapp.Benutzer = &benutzer;
     TAnwendung app(benutzer);
+    // Help in the language in use, also for the messages of the start-up.
+    benutzer.HilfeDatei = [&app] {
+        return HilfeSeite::Datei(app.AppConst.HilfePfad, app.AppConst.Sprache);
+    };
+    benutzer.HilfeTexte = [&app] {
+        const TSprachTexte& t = app.Texte;
+        return THilfeFensterTexte{t.HilfeFensterCaption, t.HilfeZurueckHint, t.HilfeVorHint,
+                                  t.HilfeInhaltHint,     t.HilfeSuchenHint,  t.HilfeBrowserCaption};
+    };
 
     std::unique_ptr<TMainForm> hauptfenster;
     try {
         const QString programm = QCoreApplication::applicationFilePath();
-        hauptfenster = std::make_unique<TMainForm>(app, programm, ProgrammPfadErmitteln(programm));
+        AnwendungStarten(app, programm, ProgrammPfadErmitteln(programm));
+        hauptfenster = std::make_unique<TMainForm>(app);
     } catch (const std::exception& fehler) {
         TOrvanApplikation::FehlerZeigen(&benutzer, QString::fromUtf8(fehler.what()));
         return 1;
     }
-    // Device runs: the serial port, the progress dialog, the read-out hook, the status bar.
-    GeraetOberflaecheEinrichten(app, hauptfenster.get());
-    app.StatusBarSetzen = [&hauptfenster] { hauptfenster->StatusBarSetzen(); };
+    // Device runs: the serial port and the progress dialog over the main window.
+    GeraetOberflaecheEinrichten(app, app.Geraete, hauptfenster.get());
     hauptfenster->show();
     // What Qt left of the arguments are the files to open.
     hauptfenster->DateienOeffnen(qapp.arguments().mid(1));

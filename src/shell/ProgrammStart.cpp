@@ -2,27 +2,13 @@
 
 #include "shell/Diverse.h"
 #include "shell/HilfeSeite.h"
-#include "shell/Konfiguration.h"
-#include "shell/Sprache.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/VersionsInfo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-namespace {
-
-void DateiLadenOderAnlegen(TAnwendung& app, const QString& verzeichnis, const QString& datei) {
-    const bool vorhanden = QFileInfo(verzeichnis + datei).isFile();
-    KonfigurationLesen(app, verzeichnis, datei);
-    if (!vorhanden) {
-        KonfigurationSchreiben(app, verzeichnis, datei);
-    }
-}
-
-} // namespace
 
 namespace {
 
@@ -100,7 +86,8 @@ bool BenutzerVerzeichnisseVerwenden(TAppConst& a, const QString& programmDatei) 
     return true;
 }
 
-void ProgrammStart(TAnwendung& app, const QString& programmDatei, const QString& programmPfad) {
+void ProgrammDatenSetzen(TShellKontext& app, const QString& programmDatei,
+                         const QString& programmPfad) {
     TAppConst& a = app.AppConst;
 
     // Numbers are always converted with "." and two-digit years always lie in the current
@@ -127,15 +114,5 @@ void ProgrammStart(TAnwendung& app, const QString& programmDatei, const QString&
 
     app.Titel = a.InternerName;
     app.IconPfad = a.ProgrammPfad + a.IconDatei;
-
-    DateiLadenOderAnlegen(app, a.PrgKonfigPfad, a.PrgKonfigDatei);
-    DateiLadenOderAnlegen(app, a.KonfigurationsPfad, a.UserKonfigDatei);
-
-    SprachListeLesen(app, a.SprachenListe);
-    SpracheLesen(app, a.Sprache);
     app.HilfeDatei = HilfeSeite::Datei(a.HilfePfad, a.Sprache);
-
-    if (app.GeraeteLaden) {
-        app.GeraeteLaden(app);
-    }
 }

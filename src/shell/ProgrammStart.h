@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class TAnwendung;
+class TShellKontext;
 struct TAppConst;
 
 // The program directory: ORVAN_HOME when set, otherwise the directory of the executable, or,
@@ -15,10 +15,11 @@ QString ProgrammPfadErmitteln(const QString& programmDatei);
 // directory, the default user configuration directory and the data directory become the
 // user's own ($XDG_CONFIG_HOME/orvan/ and $XDG_DATA_HOME/orvan/Daten/), and the shipped
 // files of Config/ are copied there on the first start (an existing copy is kept). Returns
-// true when it moved them; a writable program directory keeps everything as it is.
+// true when it moved them; a writable program directory keeps everything as it is. Called by
+// ProgrammDatenSetzen once the directories are derived.
 bool BenutzerVerzeichnisseVerwenden(TAppConst& a, const QString& programmDatei);
 
-// The start-up loader: version strings, directories and file names, the program and the
-// user configuration file (each created with all defaults when missing), the language list
-// and texts, and the device catalogue (through app.GeraeteLaden).
-void ProgrammStart(TAnwendung& app, const QString& programmDatei, const QString& programmPfad);
+// The first step of the start-up (app/AnwendungStarten.h): version strings (message 26 when
+// the program carries none), directories and file names, window title, icon and help file.
+void ProgrammDatenSetzen(TShellKontext& app, const QString& programmDatei,
+                         const QString& programmPfad);

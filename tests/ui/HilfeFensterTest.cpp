@@ -2,11 +2,11 @@
 // of the language in use at the context's anchor, and its search, back and forward work.
 #include "UiTestHilfen.h"
 
+#include "app/ui/TOrvanApplikation.h"
 #include "device/ui/TGeraetForm.h"
 #include "shell/HilfeSeite.h"
 #include "shell/ui/THilfeFenster.h"
 #include "shell/ui/TNachrichtDialog.h"
-#include "shell/ui/TOrvanApplikation.h"
 #include "shell/ui/TQtBenutzer.h"
 
 #include <QLineEdit>
