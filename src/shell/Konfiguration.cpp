@@ -1,9 +1,11 @@
 #include "shell/Konfiguration.h"
 
+#include "shell/HilfeSeite.h"
+
 #include "shell/Einheiten.h"
 #include "shell/KommaText.h"
-#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
 
 #include <QDir>
@@ -200,12 +202,11 @@ QString PortGeraet(const TAppConst& a, int nr) {
                                   : QStringLiteral("/dev/ttyS%1").arg(std::max(nr - 1, 0));
 }
 
-TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis,
-                             const QString& datei) {
+TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis, const QString& datei) {
     TIniDatei ini(verzeichnis + datei);
     LesefehlerMelden(app, ini);
     AppConstLesen(ini, app.AppConst);
-    app.HilfeDatei = app.AppConst.HilfePfad + Dateinamen::HilfeDatei;
+    app.HilfeDatei = HilfeSeite::Datei(app.AppConst.HilfePfad, app.AppConst.Sprache);
     return ini;
 }
 

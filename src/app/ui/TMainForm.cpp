@@ -61,12 +61,14 @@ TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
     if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
         qt->Elternfenster = this;
         qt->Titel = FApp.Titel;
-        qt->HilfeDatei = FApp.HilfeDatei;
     }
     QApplication::setApplicationName(FApp.Titel);
-    if (!FApp.IconPfad.isEmpty() && QFile::exists(FApp.IconPfad)) {
-        setWindowIcon(QIcon(FApp.IconPfad));
-    }
+    // An icon file in the program directory replaces the built-in application icon.
+    const QIcon symbol = !FApp.IconPfad.isEmpty() && QFile::exists(FApp.IconPfad)
+                             ? QIcon(FApp.IconPfad)
+                             : TSymbole::Programm();
+    QApplication::setWindowIcon(symbol);
+    setWindowIcon(symbol);
 
     FMdiArea = new QMdiArea(this);
     FMdiArea->setBackground(QColor(128, 128, 128));
@@ -74,7 +76,6 @@ TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
     FMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(FMdiArea);
 
-    TSymbole::ThemaWaehlen();
     AktionenAnlegen();
     MenuesAnlegen();
     ToolBarAnlegen();
@@ -530,7 +531,7 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
     fenster->DruckerSetzen(FDrucker.get());
     QMdiSubWindow* rahmen = FMdiArea->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);
-    rahmen->setWindowIcon(TSymbole::Gezeichnet(QStringLiteral("InGraphLaden")));
+    rahmen->setWindowIcon(TSymbole::Symbol(QStringLiteral("InGraphLaden")));
     rahmen->setGeometry(NeueFensterLage(rahmen));
     // The enabled states follow the number of windows at once, not only at the next
     // activation.
@@ -612,6 +613,16 @@ void TMainForm::DateiOeffnenClick() {
                                                    t.GraphDateienText, QStringLiteral(".ogr"));
     if (const auto datei = FApp.Benutzer->DateiOeffnen(dialog)) {
         GraphFensterOeffnen(*datei);
+    }
+}
+
+void TMainForm::DateienOeffnen(const QStringList& dateien) {
+    for (const QString& datei : dateien) {
+        if (datei.endsWith(QStringLiteral(".ogr"), Qt::CaseInsensitive)) {
+            GraphFensterOeffnen(datei);
+        } else {
+            MessDateiInGraph(datei, true);
+        }
     }
 }
 

@@ -57,6 +57,9 @@ public:
     TMDIGraphWin* DateiNeuClick();
     TMDIGraphWin* GraphFensterOeffnen(const QString& datei);
     void DateiOeffnenClick();
+    // Files named on the command line or by the file manager: graph files (.ogr) open as graph
+    // windows, measurement and job files go into a new graph as "Messwerte aus Datei" does.
+    void DateienOeffnen(const QStringList& dateien);
     void InDateiLadenClick();
     void InGraphLadenClick();
     void NeuLadenClick();

@@ -1,8 +1,12 @@
 #include "shell/ui/TQtBenutzer.h"
 
+#include "shell/HilfeSeite.h"
 #include "shell/ui/TNachrichtDialog.h"
 
-#include <QDesktopServices>
+#include <QApplication>
+#include <QFileInfo>
+#include <QTextBrowser>
+
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPrintDialog>
@@ -55,8 +59,8 @@ QString QtDateiFilter(const QString& filter) {
 }
 
 int TQtBenutzer::NachrichtZeigen(const TNachrichtInhalt& inhalt) {
-    TNachrichtDialog dialog(inhalt, Titel, [this](int kontext) { HilfeZeigen(kontext); },
-                            Elternfenster);
+    TNachrichtDialog dialog(
+        inhalt, Titel, [this](int kontext) { HilfeZeigen(kontext); }, Elternfenster);
     return dialog.exec();
 }
 
@@ -68,8 +72,7 @@ std::optional<QString> TQtBenutzer::DateiSpeichern(const TDateiDialog& dialog) {
     return DateiDialogZeigen(Elternfenster, dialog, true);
 }
 
-std::optional<QString> TQtBenutzer::VerzeichnisWaehlen(const QString& titel,
-                                                       const QString& start) {
+std::optional<QString> TQtBenutzer::VerzeichnisWaehlen(const QString& titel, const QString& start) {
     const QString verzeichnis = QFileDialog::getExistingDirectory(
         Elternfenster, titel, start, QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (verzeichnis.isEmpty()) {
@@ -95,10 +98,31 @@ bool TQtBenutzer::DruckDialog(QPrinter& drucker) {
 }
 
 void TQtBenutzer::HilfeZeigen(int kontext) {
-    if (HilfeDatei.isEmpty()) {
+    if (!HilfeDatei) {
         return;
     }
-    QUrl adresse = QUrl::fromLocalFile(HilfeDatei);
-    adresse.setFragment(QStringLiteral("k%1").arg(kontext));
-    QDesktopServices::openUrl(adresse);
+    // Over a modal dialog (a message, the progress dialog) the help window must belong to
+    // that dialog, or the dialog would block it.
+    QWidget* eltern = QApplication::activeModalWidget();
+    if (eltern == nullptr) {
+        eltern = Elternfenster;
+    }
+    if (FHilfe && FHilfe->parentWidget() != eltern) {
+        delete FHilfe;
+    }
+    if (!FHilfe) {
+        FHilfe = new THilfeFenster(eltern);
+    }
+    if (HilfeTexte) {
+        FHilfe->TexteSetzen(HilfeTexte());
+    }
+    const QString datei = HilfeDatei();
+    if (QFileInfo(datei).isFile()) {
+        FHilfe->Zeigen(HilfeSeite::Adresse(datei, kontext));
+    } else {
+        FHilfe->Browser()->setPlainText(datei + QStringLiteral(": ?"));
+    }
+    FHilfe->show();
+    FHilfe->raise();
+    FHilfe->activateWindow();
 }
