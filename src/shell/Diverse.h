@@ -5,6 +5,8 @@
 #include <optional>
 
 class TAnwendung;
+class TBenutzer;
+struct TSprachTexte;
 
 // Small conversions shared by dialogs and file formats: style names, instrument version
 // texts, checks of typed numbers, packed BCD and directory texts.
@@ -38,6 +40,13 @@ bool KardinalzahlPruefen(TAnwendung& app, quint32 minimum, quint32 maximum, cons
                          bool zeigen);
 bool GleitzahlPruefen(TAnwendung& app, const QString& text, bool zeigen, double minimum,
                       double maximum);
+
+// The same checks for windows that are given the user seam and the texts, not the whole
+// application context.
+bool GanzzahlPruefen(TBenutzer& benutzer, const TSprachTexte& texte, qint32 minimum, qint32 maximum,
+                     const QString& text, bool zeigen);
+bool GleitzahlPruefen(TBenutzer& benutzer, const TSprachTexte& texte, const QString& text,
+                      bool zeigen, double minimum, double maximum);
 
 quint8 ZahlZuBcd(quint8 zahl);
 quint8 BcdZuZahl(quint8 bcd);

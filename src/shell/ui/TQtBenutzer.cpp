@@ -2,6 +2,7 @@
 
 #include "shell/ui/TNachrichtDialog.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -55,8 +56,8 @@ QString QtDateiFilter(const QString& filter) {
 }
 
 int TQtBenutzer::NachrichtZeigen(const TNachrichtInhalt& inhalt) {
-    TNachrichtDialog dialog(inhalt, Titel, [this](int kontext) { HilfeZeigen(kontext); },
-                            Elternfenster);
+    TNachrichtDialog dialog(
+        inhalt, Titel, [this](int kontext) { HilfeZeigen(kontext); }, Elternfenster);
     return dialog.exec();
 }
 
@@ -68,8 +69,7 @@ std::optional<QString> TQtBenutzer::DateiSpeichern(const TDateiDialog& dialog) {
     return DateiDialogZeigen(Elternfenster, dialog, true);
 }
 
-std::optional<QString> TQtBenutzer::VerzeichnisWaehlen(const QString& titel,
-                                                       const QString& start) {
+std::optional<QString> TQtBenutzer::VerzeichnisWaehlen(const QString& titel, const QString& start) {
     const QString verzeichnis = QFileDialog::getExistingDirectory(
         Elternfenster, titel, start, QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (verzeichnis.isEmpty()) {
@@ -87,6 +87,18 @@ std::optional<QString> TQtBenutzer::Eingabe(const QString& titel, const QString&
         return std::nullopt;
     }
     return text;
+}
+
+std::optional<quint32> TQtBenutzer::FarbeWaehlen(const QString& titel, quint32 farbe) {
+    // Documents keep 0x00BBGGRR; Qt counts red in the low byte the other way round.
+    const QColor start(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
+    const QColor gewaehlt =
+        QColorDialog::getColor(start, Elternfenster, titel, QColorDialog::DontUseNativeDialog);
+    if (!gewaehlt.isValid()) {
+        return std::nullopt;
+    }
+    return quint32(gewaehlt.red()) | quint32(gewaehlt.green()) << 8 |
+           quint32(gewaehlt.blue()) << 16;
 }
 
 bool TQtBenutzer::DruckDialog(QPrinter& drucker) {
