@@ -122,7 +122,7 @@ void TWerteModell::Verschieben(qsizetype abZeile, qsizetype um) {
         const qsizetype zeile = qsizetype(it.key() / 2);
         if (zeile < abZeile) {
             neu.insert(it.key(), it.value());
-        } else if (zeile + um >= abZeile) {
+        } else {
             neu.insert(Schluessel(zeile + um, int(it.key() % 2)), it.value());
         }
     }

@@ -7,6 +7,7 @@
 #include "graph/ui/GraphStile.h"
 #include "graph/ui/TAchsenTicker.h"
 #include "graph/ui/TGraphOverlay.h"
+#include "graph/ui/TGraphWinCfgForm.h"
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
 #include "shell/Konfiguration.h"
@@ -775,8 +776,22 @@ bool TMDIGraphWin::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 void TMDIGraphWin::GraphEigenschaftenBearbeiten() {
     GraphEigenschaftenLesen();
-    // The graph properties dialog comes with its own subsystem.
-    FApp.Nachricht(999, QString(FApp.Texte.GraphEigenschaftenCaption).remove(u'&'));
+    TAnwendung& app = FApp;
+    TGraphWinCfgForm dialog(
+        Diagramm, app.AppConst, app.Texte, *app.Benutzer, app.DefaultKurve, app.DefaultDiagramm,
+        [&app] {
+            return KonfigurationSchreiben(app, app.AppConst.KonfigurationsPfad,
+                                          app.AppConst.UserKonfigDatei);
+        },
+        this);
+    connect(&dialog, &TGraphWinCfgForm::Speichern, this, [this](const TDiagramm& kopie) {
+        Gespeichert = false;
+        DiagrammKopieren(kopie, Diagramm);
+        GraphEigenschaftenSetzen();
+    });
+    connect(&dialog, &TGraphWinCfgForm::EinheitenBearbeitenGewuenscht, this,
+            &TMDIGraphWin::EinheitenBearbeitenGewuenscht);
+    dialog.exec();
 }
 
 void TMDIGraphWin::closeEvent(QCloseEvent* ereignis) {

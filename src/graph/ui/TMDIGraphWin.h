@@ -112,6 +112,11 @@ public:
     void ChartMouseMove(QMouseEvent* ereignis);
     void ChartMouseUp(QMouseEvent* ereignis);
 
+signals:
+    // The properties dialog asks for the settings dialog on its units tab; the main window
+    // connects it. The dialog reads the unit list again when this returns.
+    void EinheitenBearbeitenGewuenscht();
+
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
