@@ -34,6 +34,12 @@ TKurve Kurve(const QString& name, QVector<double> x, QVector<double> y) {
     return k;
 }
 
+// Text typed into a field: the field counts as changed by the user.
+void Tippen(TZahlenFeld* feld, const QString& text) {
+    feld->Edit->setText(text);
+    feld->Edit->setModified(true);
+}
+
 // A graph window with a document of its own and the dialog opened on it the way the
 // window opens it; `Schritte` runs inside the modal dialog, which is then cancelled.
 struct TCfgProgramm : TGraphProgramm {
@@ -162,7 +168,7 @@ TEST(GraphWinCfgForm, DeletingTheLastCurveShowsAndThenEditsTheDefaultCurve) {
         EXPECT_EQ(f.CmbKurven->count(), 0);
         EXPECT_EQ(f.LbePunktBreite->text(), QStringLiteral("7"));
         EXPECT_EQ(f.CmbLinieFarbe->Farbe(), Farbe::clTeal);
-        f.LbePunktBreite->setText(QStringLiteral("4"));
+        Tippen(f.LbePunktBreite, QStringLiteral("4"));
         f.BtnSpeichernClick();
     });
     EXPECT_TRUE(g.Diagramm.Kurven.isEmpty());
@@ -260,9 +266,9 @@ TEST(GraphWinCfgForm, FieldsAreCheckedWhenLeftAndBeforeStoring) {
     TCfgProgramm p;
     TMDIGraphWin& g = p.Mit(MitKurveA());
     p.Bearbeiten([](TGraphWinCfgForm& f) {
-        f.LbePunktBreite->setText(QStringLiteral("11"));
+        Tippen(f.LbePunktBreite, QStringLiteral("11"));
         EXPECT_FALSE(f.FeldPruefen(f.LbePunktBreite));
-        f.LbeMinimum->setText(QStringLiteral("abc"));
+        Tippen(f.LbeMinimum, QStringLiteral("abc"));
         EXPECT_FALSE(f.FeldPruefen(f.LbeMinimum));
         f.LbeMinimum->setText(QStringLiteral("0"));
         f.ChkMinMaxAuto->click();
@@ -273,6 +279,20 @@ TEST(GraphWinCfgForm, FieldsAreCheckedWhenLeftAndBeforeStoring) {
     ASSERT_EQ(p.Benutzer.Nummern(), (QList<int>{5, 6, 5}));
     EXPECT_TRUE(p.Benutzer.Gezeigt[0].Text.contains(QStringLiteral("1 ... 10")));
     EXPECT_TRUE(g.Gespeichert) << "nothing was handed over";
+}
+
+TEST(GraphWinCfgForm, UntouchedFieldsKeepTheirDigitsAndDisabledFieldsAreNotInTheWay) {
+    TCfgProgramm p;
+    TDiagramm d = MitKurveA();
+    d.Kurven[0].Intervall = 1.0 / 86400; // more digits than the field shows
+    d.AchseLinks.GitterAutomatik = true;
+    d.AchseLinks.Gitterabstand = 0; // what the chart reports for an automatic grid
+    d.Kurven[0].Punktbreite = 0;    // an old file's value outside 1 ... 10
+    TMDIGraphWin& g = p.Mit(d);
+    p.Bearbeiten([](TGraphWinCfgForm& f) { f.BtnSpeichernClick(); });
+    EXPECT_EQ(p.Benutzer.Nummern(), QList<int>{7});
+    EXPECT_EQ(g.Diagramm.Kurven[0].Intervall, 1.0 / 86400);
+    EXPECT_EQ(g.Diagramm.Kurven[0].Punktbreite, 0);
 }
 
 // The value grid of a dialog showing one curve with the given points.
@@ -430,10 +450,10 @@ TEST(GraphWinCfgForm, DefaultIsWrittenAndReadBackAtTheNextStart) {
         f->LbeDiagrammTitel->setText(QStringLiteral("Vorlage"));
         f->CmbHintergrund->FarbeZeigen(0x00102030);
         f->ChkRechts->click();
-        f->LbeMaximum->setText(QStringLiteral("250"));
+        Tippen(f->LbeMaximum, QStringLiteral("250"));
         f->ChkLinks->click();
-        f->LbeGitterAbstand->setText(QStringLiteral("2.5"));
-        f->LbePunktBreite->setText(QStringLiteral("6")); // no curves: the default curve
+        Tippen(f->LbeGitterAbstand, QStringLiteral("2.5"));
+        Tippen(f->LbePunktBreite, QStringLiteral("6")); // no curves: the default curve
         f->CmbMarkerFarbe->FarbeZeigen(Farbe::clNavy);
         f->BtnDefaultClick();
         gewaehlt = f->Arbeitskopie();

@@ -300,5 +300,6 @@ void TGraphWinCfgForm::Pfeil(TZahlenFeld* feld, bool hoch) {
     }
     if (const auto neu = GraphEigenschaften::Schritt(*wert, hoch, oben, unten, raster)) {
         feld->setText(Zahlen::GleitzahlText(*neu));
+        feld->Edit->setModified(true);
     }
 }

@@ -129,6 +129,7 @@ private:
     TKurve& FDefaultKurve;
     TDiagramm& FDefaultDiagramm;
     std::function<bool()> FKonfigurationSchreiben;
-    int FAchse = 0;  // the axis the controls show
-    int FKurve = -1; // the curve the controls show; -1: DefaultKurve
+    int FAchse = 0;       // the axis the controls show
+    int FKurve = -1;      // the curve the controls show; -1: DefaultKurve
+    TKurve FKurveGezeigt; // what EinzelKurveLesen put into the controls
 };

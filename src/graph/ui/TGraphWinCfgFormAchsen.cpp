@@ -52,10 +52,9 @@ void TGraphWinCfgForm::AchsenSetzen() {
     a.Einheit = einheit >= 0 && einheit < FAppConst.Einheiten.size()
                     ? FAppConst.Einheiten[einheit].Name
                     : QString();
-    // Checked before: the fields hold numbers. A field that does not keeps the old value.
-    a.Minimum = Zahlen::GleitzahlLesen(LbeMinimum->text()).value_or(a.Minimum);
-    a.Maximum = Zahlen::GleitzahlLesen(LbeMaximum->text()).value_or(a.Maximum);
-    a.Gitterabstand = Zahlen::GleitzahlLesen(LbeGitterAbstand->text()).value_or(a.Gitterabstand);
+    a.Minimum = LbeMinimum->Wert(a.Minimum);
+    a.Maximum = LbeMaximum->Wert(a.Maximum);
+    a.Gitterabstand = LbeGitterAbstand->Wert(a.Gitterabstand);
     a.MinMaxAutomatik = ChkMinMaxAuto->isChecked();
     a.GitterAutomatik = ChkGitterAuto->isChecked();
     a.Gitterstil = CmbGitterStil->Stil(a.Gitterstil);
@@ -64,7 +63,7 @@ void TGraphWinCfgForm::AchsenSetzen() {
 
 bool TGraphWinCfgForm::AchsenFelderPruefen() {
     for (TZahlenFeld* f : {LbeMinimum, LbeMaximum, LbeGitterAbstand}) {
-        if (!FeldPruefen(f)) {
+        if (f->Getippt() && !FeldPruefen(f)) {
             PageControl->setCurrentWidget(TabAchsen);
             f->Edit->setFocus();
             return false;

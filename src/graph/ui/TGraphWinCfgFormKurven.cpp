@@ -49,6 +49,7 @@ void TGraphWinCfgForm::KurvenSetzen() {
 }
 
 void TGraphWinCfgForm::EinzelKurveLesen(const TKurve& k) {
+    FKurveGezeigt = k;
     ChkSichtbar->setChecked(k.Sichtbar);
     ChkAchseRechts->setChecked(k.AchseRechts);
     ChkLinie->setChecked(k.LinieSichtbar);
@@ -77,13 +78,14 @@ void TGraphWinCfgForm::EinzelKurveSetzen(TKurve& k, const QString& name) {
     k.Punktfarbe = CmbPunktFarbe->Farbe();
     k.Linienstil = CmbLinieStil->Stil(k.Linienstil);
     k.Punktstil = CmbPunktStil->Stil(k.Punktstil);
-    // Checked before: the fields hold numbers. A field that does not keeps the old value.
-    k.Linienbreite = Zahlen::GanzzahlLesen(LbeLinieBreite->text()).value_or(k.Linienbreite);
-    k.Punktbreite = Zahlen::GanzzahlLesen(LbePunktBreite->text()).value_or(k.Punktbreite);
-    k.Intervall = Zahlen::GleitzahlLesen(LbeIntervall->text()).value_or(k.Intervall);
-    k.Start = Zahlen::GleitzahlLesen(LbeStart->text()).value_or(k.Start);
-    k.YOffset = Zahlen::GleitzahlLesen(LbeOffset->text()).value_or(k.YOffset);
-    k.YFaktor = Zahlen::GleitzahlLesen(LbeFaktor->text()).value_or(k.YFaktor);
+    // A field the user did not change gives the value it showed, with all its digits.
+    const TKurve& g = FKurveGezeigt;
+    k.Linienbreite = LbeLinieBreite->Ganzzahl(g.Linienbreite);
+    k.Punktbreite = LbePunktBreite->Ganzzahl(g.Punktbreite);
+    k.Intervall = LbeIntervall->Wert(g.Intervall);
+    k.Start = LbeStart->Wert(g.Start);
+    k.YOffset = LbeOffset->Wert(g.YOffset);
+    k.YFaktor = LbeFaktor->Wert(g.YFaktor);
     if (!ValGrid->Modell().ErsteUngueltige()) {
         k.Werte = ValGrid->Modell().Werte();
     }
@@ -115,7 +117,7 @@ bool TGraphWinCfgForm::WerteGridPruefen() {
 bool TGraphWinCfgForm::KurvenFelderPruefen() {
     for (TZahlenFeld* f :
          {LbePunktBreite, LbeLinieBreite, LbeStart, LbeIntervall, LbeOffset, LbeFaktor}) {
-        if (!FeldPruefen(f)) {
+        if (f->Getippt() && !FeldPruefen(f)) {
             PageControl->setCurrentWidget(TabKurven);
             f->Edit->setFocus();
             return false;

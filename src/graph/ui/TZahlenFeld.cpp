@@ -1,5 +1,7 @@
 #include "graph/ui/TZahlenFeld.h"
 
+#include "shell/Zahlen.h"
+
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -86,6 +88,14 @@ void TZahlenFeld::TexteSetzen(const QString& beschriftung, const QString& hinwei
             k->setToolTip(pfeilHinweis.section(u'|', 0, 0));
         }
     }
+}
+
+double TZahlenFeld::Wert(double gezeigt) const {
+    return Edit->isModified() ? Zahlen::GleitzahlLesen(Edit->text()).value_or(gezeigt) : gezeigt;
+}
+
+qint32 TZahlenFeld::Ganzzahl(qint32 gezeigt) const {
+    return Edit->isModified() ? Zahlen::GanzzahlLesen(Edit->text()).value_or(gezeigt) : gezeigt;
 }
 
 void TZahlenFeld::Freigeben(bool frei) {

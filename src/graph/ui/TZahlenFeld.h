@@ -29,6 +29,14 @@ public:
     void setText(const QString& text) { Edit->setText(text); }
     void TexteSetzen(const QString& beschriftung, const QString& hinweis,
                      const QString& pfeilHinweis = QString());
+    // True when the user changed the text since it was last set, and the field is enabled:
+    // only such a field can hold a wrong number that must be checked before storing.
+    bool Getippt() const { return Edit->isModified() && Edit->isEnabled(); }
+    // The number in the field when the user changed it, otherwise `gezeigt` (the value the
+    // field was filled from, which its text may show rounded to 15 digits). A text that is
+    // no number (checked before storing) also gives `gezeigt`.
+    double Wert(double gezeigt) const;
+    qint32 Ganzzahl(qint32 gezeigt) const;
     // Enables the field with its arrows.
     void Freigeben(bool frei);
 
