@@ -78,7 +78,7 @@ TGraphWinCfgForm::TGraphWinCfgForm(const TDiagramm& dokument, const TAppConst& a
         connect(f, &TZahlenFeld::Pfeil, this, [this, f](bool hoch) { Pfeil(f, hoch); });
     }
     EigenschaftenLesen();
-    resize(640, 500);
+    resize(760, 500);
 }
 
 TGraphWinCfgForm::~TGraphWinCfgForm() = default;

@@ -11,9 +11,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -31,6 +32,34 @@ QWidget* MitBeschriftung(QWidget* eltern, QWidget* liste, const char* name) {
     spalte->addWidget(beschriftung);
     spalte->addWidget(liste);
     return block;
+}
+
+// The pictures of the three curve buttons: a green plus (new), a pen stroke under "A"
+// (rename) and a red cross (delete).
+QIcon Symbol(int art) {
+    QPixmap bild(16, 16);
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    if (art == 0) {
+        maler.setPen(QPen(QColor(0, 128, 0), 3));
+        maler.drawLine(QPointF(8, 2), QPointF(8, 14));
+        maler.drawLine(QPointF(2, 8), QPointF(14, 8));
+    } else if (art == 1) {
+        QFont schrift = maler.font();
+        schrift.setPixelSize(11);
+        schrift.setBold(true);
+        maler.setFont(schrift);
+        maler.setPen(Qt::black);
+        maler.drawText(QRect(0, 0, 16, 12), Qt::AlignCenter, QStringLiteral("A"));
+        maler.setPen(QPen(QColor(0, 0, 160), 2));
+        maler.drawLine(QPointF(2, 14), QPointF(14, 14));
+    } else {
+        maler.setPen(QPen(QColor(192, 0, 0), 3));
+        maler.drawLine(QPointF(3, 3), QPointF(13, 13));
+        maler.drawLine(QPointF(13, 3), QPointF(3, 13));
+    }
+    return QIcon(bild);
 }
 
 template <typename T> T* Benannt(T* w, const char* name) {
@@ -141,7 +170,7 @@ QWidget* TGraphWinCfgForm::KurvenAufbauen() {
     auto* tab = new QWidget;
     auto* aussen = new QHBoxLayout(tab);
     auto* links = new QGridLayout;
-    aussen->addLayout(links, 3);
+    aussen->addLayout(links, 1);
 
     auto* auswahl = new QWidget(tab);
     auto* zeile = new QHBoxLayout(auswahl);
@@ -152,9 +181,9 @@ QWidget* TGraphWinCfgForm::KurvenAufbauen() {
     BtnKurveNeu = Benannt(new QToolButton(auswahl), "BtnKurveNeu");
     BtnKurveName = Benannt(new QToolButton(auswahl), "BtnKurveName");
     BtnKurveLoeschen = Benannt(new QToolButton(auswahl), "BtnKurveLoeschen");
-    BtnKurveNeu->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    BtnKurveName->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    BtnKurveLoeschen->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+    BtnKurveNeu->setIcon(Symbol(0));
+    BtnKurveName->setIcon(Symbol(1));
+    BtnKurveLoeschen->setIcon(Symbol(2));
     for (QToolButton* k : {BtnKurveNeu, BtnKurveName, BtnKurveLoeschen}) {
         zeile->addWidget(k);
     }
@@ -194,6 +223,8 @@ QWidget* TGraphWinCfgForm::KurvenAufbauen() {
     links->setRowStretch(8, 1);
 
     ValGrid = Benannt(new TWerteGrid(FBenutzer, FTexte, tab), "ValGrid");
-    aussen->addWidget(ValGrid, 2);
+    // Wide enough for a date and time as a day number with all its digits.
+    ValGrid->setMinimumWidth(330);
+    aussen->addWidget(ValGrid, 1);
     return tab;
 }
