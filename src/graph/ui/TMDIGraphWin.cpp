@@ -11,8 +11,8 @@
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
 #include "shell/Konfiguration.h"
-#include "shell/TAnwendung.h"
 #include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
 #include "shell/Zahlen.h"
 
@@ -68,8 +68,11 @@ void PunkteLesen(const QCPAbstractPlottable* reihe, QVector<double>& x, QVector<
 
 } // namespace
 
-TMDIGraphWin::TMDIGraphWin(TAnwendung& app, const QString& name, bool oeffnen, QWidget* eltern)
-    : QWidget(eltern), FApp(app), FParser(std::make_unique<TParser>()) {
+TMDIGraphWin::TMDIGraphWin(TShellKontext& app, const TDiagramm& vorlage,
+                           const TKurve& kurvenVorlage, const QString& name, bool oeffnen,
+                           QWidget* eltern)
+    : QWidget(eltern), FApp(app), FKurvenVorlage(kurvenVorlage),
+      FParser(std::make_unique<TParser>()) {
     ChartAnlegen();
     setWindowTitle(name);
     Gespeichert = true;
@@ -82,7 +85,7 @@ TMDIGraphWin::TMDIGraphWin(TAnwendung& app, const QString& name, bool oeffnen, Q
             Diagramm = gelesen;
         }
     } else {
-        Diagramm = FApp.DefaultDiagramm;
+        Diagramm = vorlage;
     }
     GraphEigenschaftenSetzen();
     Aktualisieren();
@@ -166,6 +169,10 @@ void TMDIGraphWin::ChartAnlegen() {
 void TMDIGraphWin::MarkerKnoepfeSetzen(QAction* marker1, QAction* marker2) {
     FMarkerKnopf[0] = marker1;
     FMarkerKnopf[1] = marker2;
+}
+
+void TMDIGraphWin::VorgabenSetzen(TVorgaben vorgaben) {
+    FVorgaben = std::move(vorgaben);
 }
 
 void TMDIGraphWin::DruckerSetzen(QPrinter* drucker) {
@@ -776,14 +783,13 @@ bool TMDIGraphWin::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 void TMDIGraphWin::GraphEigenschaftenBearbeiten() {
     GraphEigenschaftenLesen();
-    TAnwendung& app = FApp;
-    TGraphWinCfgForm dialog(
-        Diagramm, app.AppConst, app.Texte, *app.Benutzer, app.DefaultKurve, app.DefaultDiagramm,
-        [&app] {
-            return KonfigurationSchreiben(app, app.AppConst.KonfigurationsPfad,
-                                          app.AppConst.UserKonfigDatei);
-        },
-        this);
+    TDiagramm eigenesDiagramm = FVorgaben.DefaultDiagramm ? TDiagramm() : Diagramm;
+    TKurve eigeneKurve = FKurvenVorlage;
+    TGraphWinCfgForm dialog(Diagramm, FApp.AppConst, FApp.Texte, *FApp.Benutzer,
+                            FVorgaben.DefaultKurve ? *FVorgaben.DefaultKurve : eigeneKurve,
+                            FVorgaben.DefaultDiagramm ? *FVorgaben.DefaultDiagramm
+                                                      : eigenesDiagramm,
+                            FVorgaben.Schreiben, this);
     connect(&dialog, &TGraphWinCfgForm::Speichern, this, [this](const TDiagramm& kopie) {
         Gespeichert = false;
         DiagrammKopieren(kopie, Diagramm);

@@ -8,6 +8,7 @@
 #include <QSharedPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -20,7 +21,7 @@ class QMouseEvent;
 class QPrinter;
 class QStatusBar;
 class TAchsenTicker;
-class TAnwendung;
+class TShellKontext;
 class TGraphOverlay;
 class TParser;
 struct TMessDatei;
@@ -32,8 +33,11 @@ struct TMessDatei;
 class TMDIGraphWin : public QWidget {
     Q_OBJECT
 public:
-    // `name`: the caption of a new graph, or the graph file to open (`oeffnen`).
-    TMDIGraphWin(TAnwendung& app, const QString& name, bool oeffnen, QWidget* eltern = nullptr);
+    // `name`: the caption of a new graph, or the graph file to open (`oeffnen`). A new graph
+    // starts as `vorlage`; every curve of a measurement import starts as `kurvenVorlage`
+    // (the graph defaults; both are read when used, so changed defaults apply).
+    TMDIGraphWin(TShellKontext& app, const TDiagramm& vorlage, const TKurve& kurvenVorlage,
+                 const QString& name, bool oeffnen, QWidget* eltern = nullptr);
     ~TMDIGraphWin() override;
 
     TDiagramm Diagramm;
@@ -45,6 +49,15 @@ public:
     void MarkerKnoepfeSetzen(QAction* marker1, QAction* marker2);
     // The program's printer (the printer set-up dialog works on it).
     void DruckerSetzen(QPrinter* drucker);
+    // What the properties dialog edits beyond the document: the program's graph defaults,
+    // and the writer of the whole user configuration file for its button Default. The main
+    // window sets them; without them the dialog edits copies and Default writes nothing.
+    struct TVorgaben {
+        TDiagramm* DefaultDiagramm = nullptr;
+        TKurve* DefaultKurve = nullptr;
+        std::function<bool()> Schreiben;
+    };
+    void VorgabenSetzen(TVorgaben vorgaben);
 
     // Commands of the main window.
     void DateiSpeichern();
@@ -138,7 +151,9 @@ private:
     void KurveAnlegen(const TKurve& kurve);
     void Panelsetzen(int x, int y);
 
-    TAnwendung& FApp;
+    TShellKontext& FApp;
+    const TKurve& FKurvenVorlage;
+    TVorgaben FVorgaben;
     std::unique_ptr<TParser> FParser;
     QCPTextElement* FTitel = nullptr;
     QCPTextElement* FFuss = nullptr;
