@@ -529,6 +529,17 @@ void TMainForm::GraphBefehl(void (TMDIGraphWin::*befehl)()) {
 QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
     fenster->MarkerKnoepfeSetzen(ActMarker1, ActMarker2);
     fenster->DruckerSetzen(FDrucker.get());
+    fenster->VorgabenSetzen({&FApp.DefaultDiagramm, &FApp.DefaultKurve, [this] {
+                                 return EinstellungenSchreiben(FApp,
+                                                               FApp.AppConst.KonfigurationsPfad,
+                                                               FApp.AppConst.UserKonfigDatei);
+                             }});
+    // The unit button of the graph properties opens the settings on the units tab, over
+    // the properties dialog that asked.
+    connect(fenster, &TMDIGraphWin::EinheitenBearbeitenGewuenscht, this, [this, fenster] {
+        QWidget* fragend = QApplication::activeModalWidget();
+        EinheitenBearbeiten(fragend != nullptr ? fragend : fenster);
+    });
     QMdiSubWindow* rahmen = FMdiArea->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);
     rahmen->setWindowIcon(TSymbole::Symbol(QStringLiteral("InGraphLaden")));

@@ -7,11 +7,12 @@
 #include "graph/ui/GraphStile.h"
 #include "graph/ui/TAchsenTicker.h"
 #include "graph/ui/TGraphOverlay.h"
+#include "graph/ui/TGraphWinCfgForm.h"
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
 #include "shell/Konfiguration.h"
-#include "shell/TShellKontext.h"
 #include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
 #include "shell/Zahlen.h"
 
@@ -169,6 +170,10 @@ void TMDIGraphWin::ChartAnlegen() {
 void TMDIGraphWin::MarkerKnoepfeSetzen(QAction* marker1, QAction* marker2) {
     FMarkerKnopf[0] = marker1;
     FMarkerKnopf[1] = marker2;
+}
+
+void TMDIGraphWin::VorgabenSetzen(TVorgaben vorgaben) {
+    FVorgaben = std::move(vorgaben);
 }
 
 void TMDIGraphWin::DruckerSetzen(QPrinter* drucker) {
@@ -783,8 +788,21 @@ bool TMDIGraphWin::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 void TMDIGraphWin::GraphEigenschaftenBearbeiten() {
     GraphEigenschaftenLesen();
-    // The graph properties dialog comes with its own subsystem.
-    FApp.Nachricht(999, QString(FApp.Texte.GraphEigenschaftenCaption).remove(u'&'));
+    TDiagramm eigenesDiagramm = FVorgaben.DefaultDiagramm ? TDiagramm() : Diagramm;
+    TKurve eigeneKurve = FKurvenVorlage;
+    TGraphWinCfgForm dialog(Diagramm, FApp.AppConst, FApp.Texte, *FApp.Benutzer,
+                            FVorgaben.DefaultKurve ? *FVorgaben.DefaultKurve : eigeneKurve,
+                            FVorgaben.DefaultDiagramm ? *FVorgaben.DefaultDiagramm
+                                                      : eigenesDiagramm,
+                            FVorgaben.Schreiben, this);
+    connect(&dialog, &TGraphWinCfgForm::Speichern, this, [this](const TDiagramm& kopie) {
+        Gespeichert = false;
+        DiagrammKopieren(kopie, Diagramm);
+        GraphEigenschaftenSetzen();
+    });
+    connect(&dialog, &TGraphWinCfgForm::EinheitenBearbeitenGewuenscht, this,
+            &TMDIGraphWin::EinheitenBearbeitenGewuenscht);
+    dialog.exec();
 }
 
 void TMDIGraphWin::closeEvent(QCloseEvent* ereignis) {

@@ -9,6 +9,7 @@
 #include <QSharedPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +54,15 @@ public:
     void MarkerKnoepfeSetzen(QAction* marker1, QAction* marker2);
     // The program's printer (the printer set-up dialog works on it).
     void DruckerSetzen(QPrinter* drucker);
+    // What the properties dialog edits beyond the document: the program's graph defaults,
+    // and the writer of the whole user configuration file for its button Default. The main
+    // window sets them; without them the dialog edits copies and Default writes nothing.
+    struct TVorgaben {
+        TDiagramm* DefaultDiagramm = nullptr;
+        TKurve* DefaultKurve = nullptr;
+        std::function<bool()> Schreiben;
+    };
+    void VorgabenSetzen(TVorgaben vorgaben);
 
     // Commands of the main window.
     void DateiSpeichern();
@@ -130,6 +140,11 @@ public:
     void ChartMouseMove(QMouseEvent* ereignis);
     void ChartMouseUp(QMouseEvent* ereignis);
 
+signals:
+    // The properties dialog asks for the settings dialog on its units tab; the main window
+    // connects it. The dialog reads the unit list again when this returns.
+    void EinheitenBearbeitenGewuenscht();
+
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -157,6 +172,7 @@ private:
 
     TShellKontext& FApp;
     const TKurve& FKurvenVorlage;
+    TVorgaben FVorgaben;
     std::unique_ptr<TParser> FParser;
     QCPTextElement* FTitel = nullptr;
     QCPTextElement* FFuss = nullptr;

@@ -4,9 +4,9 @@
 #include "shell/ui/TNachrichtDialog.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileInfo>
 #include <QTextBrowser>
-
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPrintDialog>
@@ -90,6 +90,18 @@ std::optional<QString> TQtBenutzer::Eingabe(const QString& titel, const QString&
         return std::nullopt;
     }
     return text;
+}
+
+std::optional<quint32> TQtBenutzer::FarbeWaehlen(const QString& titel, quint32 farbe) {
+    // Documents keep 0x00BBGGRR; Qt counts red in the low byte the other way round.
+    const QColor start(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
+    const QColor gewaehlt =
+        QColorDialog::getColor(start, Elternfenster, titel, QColorDialog::DontUseNativeDialog);
+    if (!gewaehlt.isValid()) {
+        return std::nullopt;
+    }
+    return quint32(gewaehlt.red()) | quint32(gewaehlt.green()) << 8 |
+           quint32(gewaehlt.blue()) << 16;
 }
 
 bool TQtBenutzer::DruckDialog(QPrinter& drucker) {

@@ -20,6 +20,7 @@ public:
     std::optional<QString> VerzeichnisWaehlen(const QString& titel, const QString& start) override;
     std::optional<QString> Eingabe(const QString& titel, const QString& frage,
                                    const QString& vorgabe) override;
+    std::optional<quint32> FarbeWaehlen(const QString& titel, quint32 farbe) override;
     bool DruckDialog(QPrinter& drucker) override;
     void HilfeZeigen(int kontext) override;
 
