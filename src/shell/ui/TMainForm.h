@@ -17,6 +17,7 @@ class QPrinter;
 class QToolBar;
 class TAnwendung;
 class TMDIGraphWin;
+class TMessInfoForm;
 struct TSprachTexte;
 
 // The main window: a multiple-document frame whose child windows are graph windows. One list
@@ -37,6 +38,10 @@ public:
     void StatusBarSetzen();
     // The settings dialog; `sender` other than the main window opens it on its units page.
     void EinstellungenClick(QObject* sender);
+    // The measurement information and job dialog, modal; its send and unit requests go to
+    // the device link and the settings.
+    void MessAuftragClick();
+    void MessInfoVerbinden(TMessInfoForm& dialog);
 
     TMDIGraphWin* AktivesGraphFenster() const;
     QList<TMDIGraphWin*> GraphFenster() const; // in creation order

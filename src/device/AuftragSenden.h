@@ -1,0 +1,21 @@
+#pragma once
+
+#include "measurement/TMessDatei.h"
+
+#include <QString>
+
+class TAnwendung;
+
+// Sending a job to the instrument, as the job dialog and orvan-cli send-job both do it.
+struct TSendeErgebnis {
+    bool Gebaut = false;   // the job command could be built (otherwise nothing was sent)
+    bool Gesendet = false; // the command run finished without a failure
+    QString Fehler;        // why the job command could not be built
+    QString Parameter;     // the parameter string the run was given
+};
+
+// Builds the job command from `datei` (a start time in the past moves to now, in `datei`
+// too) and runs the send-job command of `datei`'s device with the progress display, which
+// closes when done. The run's send-job step checks the instrument's status and asks the
+// user before the job is transmitted character by character.
+TSendeErgebnis AuftragSenden(TAnwendung& app, TMessDatei& datei);
