@@ -58,8 +58,7 @@ TEST_F(TFelderFixtur, AFieldThatCannotBeConvertedIsNamedAndNothingChanges) {
         {"more channels than rows", [](TMessInfoFelder& f) { f.KanalAnzahl = "2"; },
          "Kanal 1 fehlt"},
         {"cycles", [](TMessInfoFelder& f) { f.MessTakte = "4294967296"; }, "Messtakte"},
-        {"factor", [](TMessInfoFelder& f) { f.ReiheFeld.Messkonstante = "1,5"; },
-         "Messkonstante"},
+        {"factor", [](TMessInfoFelder& f) { f.ReiheFeld.Messkonstante = "1,5"; }, "Messkonstante"},
     };
     for (const TFall& fall : faelle) {
         SCOPED_TRACE(fall.Name);
@@ -135,9 +134,10 @@ TEST(MessInfo, FileNamesOfTheSaveCommand) {
         SCOPED_TRACE(ein);
         EXPECT_EQ(MessInfo::VorgeschlagenerName(ein), aus);
     }
-    const std::pair<const char*, const char*> gespeichert[] = {
-        {"auftrag.OOR", "auftrag.OOR"}, {"auftrag", "auftrag.oor"},
-        {"auftrag.dat", "auftrag.dat.oor"}, {"auftrag.oor", "auftrag.oor"}};
+    const std::pair<const char*, const char*> gespeichert[] = {{"auftrag.OOR", "auftrag.OOR"},
+                                                               {"auftrag", "auftrag.oor"},
+                                                               {"auftrag.dat", "auftrag.dat.oor"},
+                                                               {"auftrag.oor", "auftrag.oor"}};
     for (const auto& [ein, aus] : gespeichert) {
         SCOPED_TRACE(ein);
         EXPECT_EQ(MessInfo::AuftragsDateiName(ein), aus);
