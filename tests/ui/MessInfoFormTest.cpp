@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
+#include <QProcess>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -496,4 +497,41 @@ TEST(MessInfoForm, MainWindowOpensTheDialogForItsCommandAndReportsAJobThatCannot
     h.ActMessAuftrag->trigger();
     EXPECT_TRUE(geoeffnet);
     EXPECT_FALSE(p.Benutzer.Nummern().contains(999));
+}
+
+// The job the dialog would send and orvan-cli payload of the job file it saved agree.
+TEST(MessInfoForm, SavedJobAndOrvanCliPayloadAgreeByteForByte) {
+    TDialogProgramm p;
+    DateiSchreiben(p.Pfad("Config/ORVANUser.cfg"), "[Hardware]\nGeraet=Drei\n");
+    TMessInfoForm& d = p.NeuerAuftrag();
+    d.LbeKommentar->setText("Kühlwasser 3 °C");
+    p.ReiheWaehlen(1);
+    ASSERT_TRUE(p.Eingeben(d.LbeAbstand, "8"));
+    ASSERT_TRUE(p.Eingeben(d.LbeMessTakte, "5000"));
+    d.LbeNullwert->setText("-12.5");
+    ASSERT_TRUE(d.EditFeldExit(d.LbeNullwert));
+    p.Benutzer.Dateien = {p.Pfad("Daten/vergleich.oor")};
+    d.BtnAuftragSpeichernClick();
+    ASSERT_TRUE(p.Benutzer.Nummern().isEmpty());
+
+    const double jetzt = Zeit(2026, 3, 4, 10, 20, 30);
+    QByteArray gesendet;
+    QObject::connect(&d, &TMessInfoForm::AuftragSendenGewuenscht, [&] {
+        TMessDatei kopie = p.App.ArbeitsDatei;
+        gesendet = AuftragErzeugen(kopie, jetzt).Auftrag;
+    });
+    d.BtnAuftragSendenClick();
+    ASSERT_FALSE(gesendet.isEmpty());
+
+    QProcess cli;
+    cli.start(QStringLiteral(ORVAN_BIN_DIR "/orvan-cli"),
+              {"--home", p.Pfad(), "payload", p.Pfad("Daten/vergleich.oor"), "--now",
+               QString::number(jetzt, 'g', 17)});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QList<QByteArray> zeilen = cli.readAllStandardOutput().split('\n');
+    EXPECT_EQ(QByteArray::fromHex(zeilen.value(0)), gesendet);
+    EXPECT_TRUE(gesendet.contains(QByteArray("K\xFChlwasser 3 \xB0" "C")));
+    EXPECT_TRUE(zeilen.value(1).startsWith("Speicherbedarf=" + QByteArray::number(p.App.Speicherbedarf)))
+        << zeilen.value(1).toStdString();
 }
