@@ -6,6 +6,7 @@
 #include "measurement/MessTestHilfen.h"
 #include "measurement/TWerteModell.h"
 #include "measurement/ui/TMessInfoForm.h"
+#include "measurement/ui/TWerteTabelle.h"
 #include "shell/Uhr.h"
 
 #include <QAction>
@@ -15,13 +16,12 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QProgressBar>
-#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
-#include <QProcess>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -531,7 +531,9 @@ TEST(MessInfoForm, SavedJobAndOrvanCliPayloadAgreeByteForByte) {
     ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
     const QList<QByteArray> zeilen = cli.readAllStandardOutput().split('\n');
     EXPECT_EQ(QByteArray::fromHex(zeilen.value(0)), gesendet);
-    EXPECT_TRUE(gesendet.contains(QByteArray("K\xFChlwasser 3 \xB0" "C")));
-    EXPECT_TRUE(zeilen.value(1).startsWith("Speicherbedarf=" + QByteArray::number(p.App.Speicherbedarf)))
+    EXPECT_TRUE(gesendet.contains(QByteArray("K\xFChlwasser 3 \xB0"
+                                             "C")));
+    EXPECT_TRUE(
+        zeilen.value(1).startsWith("Speicherbedarf=" + QByteArray::number(p.App.Speicherbedarf)))
         << zeilen.value(1).toStdString();
 }

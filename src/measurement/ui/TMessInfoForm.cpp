@@ -4,6 +4,7 @@
 
 #include "device/GeraeteKatalog.h"
 #include "measurement/TWerteModell.h"
+#include "measurement/ui/TWerteTabelle.h"
 #include "shell/DatumZeit.h"
 #include "shell/TAnwendung.h"
 #include "shell/Uhr.h"
@@ -20,7 +21,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTableWidget>
 #include <QTimeEdit>
 #include <QToolButton>
@@ -325,16 +325,9 @@ QWidget* TMessInfoForm::ReihenSeite() {
     LblVGrWerte = new QLabel(s);
     LblVGrWerte->setObjectName(QStringLiteral("LblVGrWerte"));
     WerteModell = new TWerteModell(this);
-    VGrWerte = new QTableView(s);
+    VGrWerte = new TWerteTabelle(s);
     VGrWerte->setObjectName(QStringLiteral("VGrWerte"));
     VGrWerte->setModel(WerteModell);
-    VGrWerte->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    VGrWerte->verticalHeader()->hide();
-    // Equal row heights: the view never measures the rows of a long series.
-    VGrWerte->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    VGrWerte->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    VGrWerte->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    VGrWerte->horizontalHeader()->setStretchLastSection(true);
     const int breiten[] = {32, 65, 75, 125};
     for (int i = 0; i < 4; ++i) {
         VGrWerte->setColumnWidth(i, breiten[i]);

@@ -14,7 +14,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QTabWidget;
-class QTableView;
+class TWerteTabelle;
 class QTableWidget;
 class QTimeEdit;
 class QToolButton;
@@ -88,7 +88,7 @@ public:
     QToolButton* BtnEinheit;
     QLabel* LblKanal;
     QLabel* LblVGrWerte;
-    QTableView* VGrWerte;
+    TWerteTabelle* VGrWerte;
     TWerteModell* WerteModell;
     QPushButton *BtnAbbrechen, *BtnHilfe;
 
