@@ -445,6 +445,9 @@ TEST(MessInfoForm, UnitButtonAsksForTheSettingsAndReloadsTheUnits) {
 TEST(MessInfoForm, StartDatePickedAsTodaySetsTheTimeToNow) {
     TDialogProgramm p;
     TMessInfoForm& d = p.NeuerAuftrag();
+    // The program's patterns in the pickers' letters ("m" after an hour means minutes).
+    EXPECT_EQ(d.DtpStartDatum->displayFormat(), "dd.MM.yy");
+    EXPECT_EQ(d.DtpStartZeit->displayFormat(), "HH:mm:ss");
     d.DtpStartDatum->setDate(QDate(2026, 3, 10));
     d.DtpStartZeit->setTime(QTime(8, 0));
     d.DtpStartDatum->setDate(QDate(2026, 3, 11));

@@ -245,7 +245,8 @@ QWidget* TMessInfoForm::AuftragSeite() {
     LblStartZeit->setBuddy(DtpStartZeit);
     Platzieren(g, LblStartDatum, DtpStartDatum, 4, 0);
     Platzieren(g, LblStartZeit, DtpStartZeit, 4, 1);
-    Platzieren(g, Beschriftung(LbeMessdauer), LbeMessdauer, 4, 2);
+    // The duration text ("1 Tage 12 Std 0 Min 0.000 Sek") needs the whole width.
+    Platzieren(g, Beschriftung(LbeMessdauer), LbeMessdauer, 5, 0, 3);
 
     LblPrbSpeicher = new QLabel(s);
     LblPrbSpeicher->setObjectName(QStringLiteral("LblPrbSpeicher"));
@@ -262,9 +263,9 @@ QWidget* TMessInfoForm::AuftragSeite() {
     knoepfe->addWidget(BtnAuftragNeu);
     knoepfe->addWidget(BtnAuftragSpeichern);
     knoepfe->addWidget(BtnAuftragSenden);
-    g->addWidget(LblPrbSpeicher, 10, 0, 1, 3);
-    g->addLayout(knoepfe, 11, 0, 1, 3);
-    g->setRowStretch(12, 1);
+    g->addWidget(LblPrbSpeicher, 12, 0, 1, 3);
+    g->addLayout(knoepfe, 13, 0, 1, 3);
+    g->setRowStretch(14, 1);
     return s;
 }
 
@@ -328,9 +329,13 @@ QWidget* TMessInfoForm::ReihenSeite() {
     VGrWerte = new TWerteTabelle(s);
     VGrWerte->setObjectName(QStringLiteral("VGrWerte"));
     VGrWerte->setModel(WerteModell);
+    // The given widths, or the width of a typical cell where the font needs more.
     const int breiten[] = {32, 65, 75, 125};
+    const QString muster[] = {QStringLiteral("000000"), QStringLiteral("00.00.0000"),
+                              QStringLiteral("00:00:00.000"), QString()};
     for (int i = 0; i < 4; ++i) {
-        VGrWerte->setColumnWidth(i, breiten[i]);
+        VGrWerte->setColumnWidth(i,
+                                 qMax(breiten[i], fontMetrics().horizontalAdvance(muster[i]) + 10));
     }
     LblVGrWerte->setBuddy(VGrWerte);
     v->addWidget(LblVGrWerte);

@@ -35,26 +35,32 @@ namespace {
 constexpr int kHilfeKontext = 190; // F1
 constexpr int kHilfeKnopf = 180;   // the help button
 
-// The program's date and time patterns in the letters of Qt's pickers.
+// The program's date and time patterns in the letters of Qt's pickers: letters without
+// regard to case, "m" after an hour letter and "n" mean minutes.
 QString PickerFormat(const QString& muster) {
     QString q;
     QChar letzter;
-    for (const QChar c : muster) {
-        const QChar g = c.toUpper();
+    for (qsizetype i = 0; i < muster.size();) {
+        const QChar g = muster[i].toUpper();
+        qsizetype n = 1;
+        while (i + n < muster.size() && muster[i + n].toUpper() == g) {
+            ++n;
+        }
+        QChar z = muster[i];
         if (g == u'M') {
-            q += letzter == u'H' ? u'm' : u'M';
+            z = letzter == u'H' ? u'm' : u'M';
         } else if (g == u'N') {
-            q += u'm';
+            z = u'm';
         } else if (g == u'H') {
-            q += u'H';
+            z = u'H';
         } else if (g == u'D' || g == u'Y' || g == u'S' || g == u'Z') {
-            q += c.toLower();
-        } else {
-            q += c;
+            z = g.toLower();
         }
-        if (c.isLetter()) {
-            letzter = g == u'N' ? QChar(u'H') : g;
+        q += QString(n, z);
+        if (g.isLetter()) {
+            letzter = g == u'N' || (g == u'M' && letzter == u'H') ? QChar(u'H') : g;
         }
+        i += n;
     }
     return q;
 }

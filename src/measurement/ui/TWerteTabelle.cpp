@@ -103,9 +103,7 @@ void TWerteTabelle::paintEvent(QPaintEvent*) {
             const int b = FKopf->sectionSize(s);
             const QRect zelle(x, y, b, hoehe);
             const QString text = FModell->index(z, s).data().toString();
-            const Qt::Alignment ausrichtung =
-                (s == spalten - 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-            p.drawText(zelle.adjusted(3, 0, -3, 0), ausrichtung, text);
+            p.drawText(zelle.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
             const QPen stift = p.pen();
             p.setPen(linie);
             p.drawLine(zelle.topRight(), zelle.bottomRight());
