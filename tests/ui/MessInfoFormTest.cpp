@@ -1,6 +1,7 @@
 // The measurement information and job dialog, offscreen, with a scripted user.
 #include "UiTestHilfen.h"
 
+#include "device/GeraeteKatalog.h"
 #include "measurement/Auftrag.h"
 #include "measurement/MessDateiLeser.h"
 #include "measurement/MessTestHilfen.h"
@@ -8,6 +9,7 @@
 #include "measurement/ui/TMessInfoForm.h"
 #include "measurement/ui/TWerteTabelle.h"
 #include "shell/Uhr.h"
+#include <QPushButton>
 
 #include <QAction>
 #include <QApplication>
@@ -539,4 +541,37 @@ TEST(MessInfoForm, SavedJobAndOrvanCliPayloadAgreeByteForByte) {
     EXPECT_TRUE(
         zeilen.value(1).startsWith("Speicherbedarf=" + QByteArray::number(p.App.Speicherbedarf)))
         << zeilen.value(1).toStdString();
+}
+
+// Every device the program ships with makes a job that the dialog can edit and whose job
+// command can be built for all of its channels.
+TEST(MessInfoForm, EveryShippedDeviceMakesAnEditableJobForAllItsChannels) {
+    TTestProgramm p;
+    QDir().mkpath(p.Pfad("Config"));
+    QFile::copy(QStringLiteral(ORVAN_SOURCE_DIR "/resources/Geraete.cfg"),
+                p.Pfad("Config/Geraete.cfg"));
+    p.App.AppConst.PrgKonfigPfad = p.Pfad("Config/");
+    GeraeteListeLesen(p.App, p.App.AppConst.GeraeteListe);
+    ASSERT_FALSE(p.App.AppConst.GeraeteListe.isEmpty());
+    for (const QString& name : p.App.AppConst.GeraeteListe) {
+        SCOPED_TRACE(name.toStdString());
+        p.App.AppConst.Geraet = name;
+        TMessInfoForm d(p.App);
+        d.BtnAuftragNeuClick();
+        EXPECT_TRUE(p.Benutzer.Gezeigt.isEmpty());
+        EXPECT_FALSE(d.NurAnzeige());
+        EXPECT_TRUE(d.BtnAuftragSenden->isEnabled());
+        EXPECT_EQ(p.App.ArbeitsDatei.Messreihen.size(), p.App.ArbeitsDatei.KanalAnzahl);
+        TMessDatei kopie = p.App.ArbeitsDatei;
+        const TAuftragErgebnis e = AuftragErzeugen(kopie, Uhr::Jetzt());
+        EXPECT_TRUE(e) << e.Fehler.toStdString();
+    }
+}
+
+TEST(MessInfoForm, HelpKeyAndHelpButtonOpenTheirTopics) {
+    TDialogProgramm p;
+    TMessInfoForm& d = p.Oeffnen();
+    QTest::keyClick(&d, Qt::Key_F1);
+    d.BtnHilfe->click();
+    EXPECT_EQ(p.Benutzer.HilfeKontexte, QList<int>({190, 180}));
 }
