@@ -11,7 +11,7 @@
 #include "measurement/MessDateiLeser.h"
 #include "measurement/ui/TMessInfoForm.h"
 #include "measurement/ui/TWerteTabelle.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <QAbstractItemModel>
@@ -59,7 +59,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     TSkriptBenutzer benutzer;
-    TAnwendung app(benutzer);
+    TShellKontext app(benutzer);
+    TMessDatei arbeit;
+    quint32 speicherbedarf = 0;
     app.AppConst.PrgKonfigPfad = dir.filePath(QStringLiteral("Config/"));
     app.AppConst.DatenPfad = dir.path() + QStringLiteral("/");
     app.AppConst.Geraet = QStringLiteral("VL-8 Analog");
@@ -68,23 +70,23 @@ int main(int argc, char** argv) {
 
     // Anchor: reading the file alone.
     auto start = Uhrzeit::now();
-    if (!MessDateiPruefen(app, pfad) || !MessDateiLesen(app, pfad, false, app.ArbeitsDatei)) {
+    if (!MessDateiPruefen(app, pfad, arbeit) || !MessDateiLesen(app, pfad, false, arbeit)) {
         std::fprintf(stderr, "cannot read the measurement\n");
         return 1;
     }
     const double lesen = Ms(start);
-    const TMessDatei gelesen = app.ArbeitsDatei;
+    const TMessDatei gelesen = arbeit;
 
     // The dialog on the record already read.
     std::vector<double> dialog;
     for (int i = 0; i < 5; ++i) {
-        app.ArbeitsDatei = gelesen;
+        arbeit = gelesen;
         start = Uhrzeit::now();
-        TMessInfoForm d(app);
+        TMessInfoForm d(app, arbeit, speicherbedarf);
         const double t1 = Ms(start);
         d.show();
         const double t2 = Ms(start);
-        d.MessAuftragLesen(app.ArbeitsDatei);
+        d.MessAuftragLesen(arbeit);
         const double t3 = Ms(start);
         d.CmbMessreihenName->setCurrentIndex(2);
         const double t4 = Ms(start);
@@ -104,7 +106,7 @@ int main(int argc, char** argv) {
 
     // Picking the file in the dialog, the read included, then the series and the last row.
     start = Uhrzeit::now();
-    TMessInfoForm d(app);
+    TMessInfoForm d(app, arbeit, speicherbedarf);
     d.show();
     benutzer.Dateien = {pfad};
     d.BtnMessdateiAuswahlClick();

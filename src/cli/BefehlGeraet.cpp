@@ -14,8 +14,8 @@ namespace {
 
 // The port on QSerialPort, and the progress display as "status: TEXT" lines.
 void Vorbereiten(TCliKontext& k) {
-    SeriellenPortEinrichten(k.App);
-    k.App.GeraetAnzeigeErzeugen = [](TAnwendung&) {
+    SeriellenPortEinrichten(k.App.Geraete);
+    k.App.Geraete.AnzeigeErzeugen = [] {
         return std::make_unique<TTextAnzeige>(
             [](const QString& zeile) { Fehlerausgabe(QStringLiteral("status: ") + zeile); });
     };
@@ -30,7 +30,7 @@ int Ausfuehren(TCliKontext& k, QString TGeraet::*befehl, QString parameter, bool
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const bool ok = GeraetBefehl(k.App, g.*befehl, parameter, g, anzeige, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.*befehl, parameter, g, anzeige, true);
     Ausgabe(parameter);
     return ok ? cliFertig : cliGeraet;
 }
@@ -53,14 +53,14 @@ int Lesen(TCliKontext& k, const QStringList& a) {
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const auto datei = GeraetDatenLesen(k.App, a[0]);
+    const auto datei = GeraetDatenLesen(k.App, k.App.Geraete, k.App.AktuellesGeraet, a[0]);
     if (!datei) {
         k.App.Nachricht(25);
         return cliGeraet;
     }
     Ausgabe(*datei);
     // The check the main window makes before it reads the file.
-    if (!MessDateiPruefen(k.App, *datei)) {
+    if (!MessDateiPruefen(k.App, *datei, k.App.ArbeitsDatei)) {
         k.App.Nachricht(3, QStringLiteral("???"));
         return cliAbgelehnt;
     }
@@ -125,7 +125,7 @@ int Roh(TCliKontext& k, const QStringList& a) {
     Vorbereiten(k);
     QString parameter = a[0];
     const TGeraet& g = k.App.AktuellesGeraet;
-    const bool ok = GeraetBefehl(k.App, QStringLiteral("S077,"), parameter, g, false, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, QStringLiteral("S077,"), parameter, g, false, true);
     Ausgabe(Maskiert(parameter));
     return ok ? cliFertig : cliGeraet;
 }
@@ -137,7 +137,7 @@ int AuftragSendenBefehl(TCliKontext& k, const QStringList& a) {
         Fehlerausgabe(QStringLiteral("usage: send-job JOB.oor"));
         return cliAufruf;
     }
-    if (!MessDateiPruefen(k.App, a[0])) {
+    if (!MessDateiPruefen(k.App, a[0], k.App.ArbeitsDatei)) {
         k.App.Nachricht(3, QStringLiteral("???"));
         return cliAbgelehnt;
     }
@@ -149,7 +149,8 @@ int AuftragSendenBefehl(TCliKontext& k, const QStringList& a) {
     }
     k.App.ArbeitsDatei = auftrag;
     Vorbereiten(k);
-    const TSendeErgebnis e = AuftragSenden(k.App, k.App.ArbeitsDatei);
+    const TSendeErgebnis e =
+        AuftragSenden(k.App, k.App.Geraete, k.App.AktuellesGeraet, k.App.ArbeitsDatei);
     if (!e.Gebaut) {
         Fehlerausgabe(e.Fehler);
         return cliAbgelehnt;

@@ -5,7 +5,8 @@
 #include "shell/Textkodierung.h"
 #include "shell/Uhr.h"
 
-TSendeErgebnis AuftragSenden(TAnwendung& app, TMessDatei& datei) {
+TSendeErgebnis AuftragSenden(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
+                             TMessDatei& datei) {
     TSendeErgebnis e;
     const TAuftragErgebnis nutzlast = AuftragErzeugen(datei, Uhr::Jetzt());
     if (!nutzlast) {
@@ -16,6 +17,7 @@ TSendeErgebnis AuftragSenden(TAnwendung& app, TMessDatei& datei) {
     e.Parameter = Textkodierung::AusWindows1252(nutzlast.Auftrag);
     // The run works on its own copy of the device; the record may change under it no more.
     const TGeraet geraet = datei;
-    e.Gesendet = GeraetBefehl(app, geraet.AuftragSendenBefehl, e.Parameter, geraet, true, true);
+    e.Gesendet = GeraetBefehl(app, umgebung, aktuell, geraet.AuftragSendenBefehl, e.Parameter,
+                              geraet, true, true);
     return e;
 }

@@ -4,7 +4,8 @@
 
 #include <QString>
 
-class TAnwendung;
+class TGeraetUmgebung;
+class TShellKontext;
 
 // Sending a job to the instrument, as the job dialog and orvan-cli send-job both do it.
 struct TSendeErgebnis {
@@ -18,4 +19,7 @@ struct TSendeErgebnis {
 // too) and runs the send-job command of `datei`'s device with the progress display, which
 // closes when done. The run's send-job step checks the instrument's status and asks the
 // user before the job is transmitted character by character.
-TSendeErgebnis AuftragSenden(TAnwendung& app, TMessDatei& datei);
+// `aktuell` is the selected device type (the status command stores the instrument's state
+// in it); `umgebung` gives the port and the progress display.
+TSendeErgebnis AuftragSenden(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
+                             TMessDatei& datei);

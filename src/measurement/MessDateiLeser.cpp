@@ -3,7 +3,7 @@
 #include "device/GeraeteKatalog.h"
 #include "measurement/MessDateiFormat.h"
 #include "shell/DatumZeit.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TNachrichtInhalt.h"
 
 #include <QFile>
@@ -53,7 +53,7 @@ bool Nachlesen(QFile& f, QByteArray& puffer, qint64 bis) {
 
 } // namespace
 
-bool MessDateiPruefen(TAnwendung& app, const QString& datei) {
+bool MessDateiPruefen(TShellKontext& app, const QString& datei, TMessDatei& arbeit) {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly)) {
         return false;
@@ -64,11 +64,11 @@ bool MessDateiPruefen(TAnwendung& app, const QString& datei) {
         return false;
     }
     // A catalogue entry that cannot be read makes the file unusable as well.
-    const TGeraetLesenErgebnis g = GeraetLesen(app, app.AppConst.Geraet, app.ArbeitsDatei);
+    const TGeraetLesenErgebnis g = GeraetLesen(app, app.AppConst.Geraet, arbeit);
     return g.Fehler.isEmpty();
 }
 
-TLeseErgebnis MessDateiLesen(TAnwendung& app, const QString& datei, bool nurAuftrag,
+TLeseErgebnis MessDateiLesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
                              TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
@@ -128,7 +128,7 @@ TLeseErgebnis MessDateiLesen(TAnwendung& app, const QString& datei, bool nurAuft
     return {};
 }
 
-TLeseErgebnis RohDateiLesen(TAnwendung& app, const QString& datei, TMessDatei& ziel) {
+TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
     if (!e) {
@@ -207,10 +207,11 @@ TLeseErgebnis RohDateiLesen(TAnwendung& app, const QString& datei, TMessDatei& z
     return {};
 }
 
-TEinleseErgebnis MessDateiEinlesen(TAnwendung& app, const QString& datei, bool nurAuftrag) {
+TEinleseErgebnis MessDateiEinlesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
+                                   TMessDatei& arbeit) {
     TEinleseErgebnis e;
-    if (MessDateiPruefen(app, datei)) {
-        e.Lesen = MessDateiLesen(app, datei, nurAuftrag, app.ArbeitsDatei);
+    if (MessDateiPruefen(app, datei, arbeit)) {
+        e.Lesen = MessDateiLesen(app, datei, nurAuftrag, arbeit);
         e.Weg = e.Lesen ? TEinleseWeg::Gelesen : TEinleseWeg::Fehler;
         return e;
     }
@@ -219,7 +220,7 @@ TEinleseErgebnis MessDateiEinlesen(TAnwendung& app, const QString& datei, bool n
         e.Weg = TEinleseWeg::Abgelehnt;
         return e;
     }
-    e.Lesen = RohDateiLesen(app, datei, app.ArbeitsDatei);
+    e.Lesen = RohDateiLesen(app, datei, arbeit);
     e.Weg = e.Lesen ? TEinleseWeg::RohGelesen : TEinleseWeg::Fehler;
     return e;
 }

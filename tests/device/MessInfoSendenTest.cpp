@@ -58,16 +58,17 @@ TEST(MessInfoSenden, EachStateAndAnswerOfTheSendJobFlow) {
         ASSERT_TRUE(t.Sim->Bereit());
         FormFlagsSetzen(t.Heim);
         TAnwendung& app = t.Heim.App;
-        app.GeraetAnzeigeErzeugen = [&t](TAnwendung&) {
+        app.Geraete.AnzeigeErzeugen = [&t] {
             return std::make_unique<TTextAnzeige>([&t](const QString& z) { t.Zeilen.append(z); });
         };
         t.Heim.Benutzer.Antworten = fall.Antworten;
         t.Heim.Benutzer.Dateien = {Arg("ausgelesen.ome")};
 
-        TMessInfoForm dialog(app);
+        TMessInfoForm dialog(app, app.ArbeitsDatei, app.Speicherbedarf);
         TSendeErgebnis ergebnis;
-        QObject::connect(&dialog, &TMessInfoForm::AuftragSendenGewuenscht,
-                         [&] { ergebnis = AuftragSenden(app, app.ArbeitsDatei); });
+        QObject::connect(&dialog, &TMessInfoForm::AuftragSendenGewuenscht, [&] {
+            ergebnis = AuftragSenden(app, app.Geraete, app.AktuellesGeraet, app.ArbeitsDatei);
+        });
         dialog.BtnAuftragNeuClick();
         ASSERT_TRUE(dialog.BtnAuftragSenden->isEnabled());
         dialog.LbeAuftragName->setText(Arg("Prüfung"));

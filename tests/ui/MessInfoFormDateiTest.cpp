@@ -158,7 +158,7 @@ TEST(MessInfoForm, SendAsksTheMainWindowWithTheFilledRecord) {
 TEST(MessInfoForm, MainWindowOpensTheDialogForItsCommandAndReportsAJobThatCannotBeBuilt) {
     TUiProgramm p;
     TMainForm& h = p.Starten();
-    TMessInfoForm dialog(p.App, &h);
+    TMessInfoForm dialog(p.App, p.App.ArbeitsDatei, p.App.Speicherbedarf, &h);
     h.MessInfoVerbinden(dialog);
     p.App.ArbeitsDatei = BeispielAuftrag();
     p.App.ArbeitsDatei.AuftragSendFlags = QVector<bool>(17, true);
@@ -230,7 +230,7 @@ TEST(MessInfoForm, EveryShippedDeviceMakesAnEditableJobForAllItsChannels) {
     for (const QString& name : p.App.AppConst.GeraeteListe) {
         SCOPED_TRACE(name.toStdString());
         p.App.AppConst.Geraet = name;
-        TMessInfoForm d(p.App);
+        TMessInfoForm d(p.App, p.App.ArbeitsDatei, p.App.Speicherbedarf);
         d.BtnAuftragNeuClick();
         EXPECT_TRUE(p.Benutzer.Gezeigt.isEmpty());
         EXPECT_FALSE(d.NurAnzeige());

@@ -65,7 +65,7 @@ struct TDialogProgramm : TMessProgramm {
     ~TDialogProgramm() { Uhr::Stellen({}); }
 
     TMessInfoForm& Oeffnen() {
-        Dialog = std::make_unique<TMessInfoForm>(App);
+        Dialog = std::make_unique<TMessInfoForm>(App, App.ArbeitsDatei, App.Speicherbedarf);
         Dialog->show();
         QCoreApplication::processEvents();
         return *Dialog;

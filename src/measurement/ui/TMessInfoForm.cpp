@@ -6,7 +6,7 @@
 #include "measurement/TWerteModell.h"
 #include "measurement/ui/TWerteTabelle.h"
 #include "shell/DatumZeit.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
 #include "shell/ui/TSymbole.h"
 #include <QCheckBox>
@@ -40,7 +40,9 @@ QTableWidgetItem* Zelle(const QString& text) {
 
 } // namespace
 
-TMessInfoForm::TMessInfoForm(TAnwendung& app, QWidget* eltern) : QDialog(eltern), FApp(app) {
+TMessInfoForm::TMessInfoForm(TShellKontext& app, TMessDatei& arbeit, quint32& speicherbedarf,
+                             QWidget* eltern)
+    : QDialog(eltern), FApp(app), FArbeit(arbeit), FSpeicherbedarf(speicherbedarf) {
     setObjectName(QStringLiteral("MessInfoForm"));
     Aufbauen();
     Verbinden();
@@ -56,18 +58,18 @@ TMessInfoForm::TMessInfoForm(TAnwendung& app, QWidget* eltern) : QDialog(eltern)
     BtnReiheName->setEnabled(false);
     CmbEinheit->clear();
     Aktualisieren();
-    const TGeraetLesenErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FApp.ArbeitsDatei);
+    const TGeraetLesenErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FArbeit);
     if (!g.Fehler.isEmpty()) {
         Nachricht(g.Fehler);
     }
-    FormularEinstellen(FApp.ArbeitsDatei.AuftragFormFlags);
+    FormularEinstellen(FArbeit.AuftragFormFlags);
     setFixedSize(sizeHint().expandedTo(QSize(kBreite, kHoehe)));
 }
 
 TMessInfoForm::~TMessInfoForm() = default;
 
 void TMessInfoForm::FormularEinstellen(const QVector<bool>& flags) {
-    TMessDatei& d = FApp.ArbeitsDatei;
+    TMessDatei& d = FArbeit;
     const QString flagFehler = MessInfo::FormFlagsFehler(d);
     FNurAnzeige = flags.size() < kFormFlagsNoetig;
     if (FNurAnzeige && flagFehler != FGemeldeteFlags) {
@@ -247,7 +249,7 @@ void TMessInfoForm::ReihenFelderZeigen(const TReiheFelder& f) {
 }
 
 void TMessInfoForm::MessreiheLesen(int reihe) {
-    const TMessDatei& d = FApp.ArbeitsDatei;
+    const TMessDatei& d = FArbeit;
     FAngezeigteReihe = reihe;
     if (reihe < 0 || reihe >= d.Messreihen.size()) {
         WerteModell->Leeren();

@@ -19,7 +19,7 @@ class QTableWidget;
 class QTimeEdit;
 class QToolButton;
 class QPushButton;
-class TAnwendung;
+class TShellKontext;
 class TWerteModell;
 
 // The measurement information and job dialog: shows a measurement or job file, creates,
@@ -29,7 +29,10 @@ class TWerteModell;
 class TMessInfoForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TMessInfoForm(TAnwendung& app, QWidget* eltern = nullptr);
+    // `arbeit` is the program's working record, `speicherbedarf` where the memory figure of
+    // the shown job goes.
+    TMessInfoForm(TShellKontext& app, TMessDatei& arbeit, quint32& speicherbedarf,
+                  QWidget* eltern = nullptr);
     ~TMessInfoForm() override;
 
     // Captions, hints and grid headers from the language texts.
@@ -96,7 +99,8 @@ public:
     QLabel* Beschriftung(QWidget* feld) const;
 
 signals:
-    // The job in ArbeitsDatei is to be sent to the instrument (the dialog has just filled it).
+    // The job in the working record is to be sent to the instrument (the dialog has just filled
+    // it).
     void AuftragSendenGewuenscht();
     // The settings dialog is to be opened on its units page; the unit list is reloaded after.
     void EinheitenBearbeitenGewuenscht();
@@ -128,7 +132,9 @@ private:
     bool ZahlTaste(QLineEdit* feld, QKeyEvent* taste);
     bool Nachricht(const QString& text);
 
-    TAnwendung& FApp;
+    TShellKontext& FApp;
+    TMessDatei& FArbeit;
+    quint32& FSpeicherbedarf;
     bool FAuftragModus = false;
     bool FNurAnzeige = false;
     bool FAngezeigt = false; // a record is shown: field checks apply

@@ -10,8 +10,8 @@
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
 #include "shell/Diverse.h"
-#include "shell/TAnwendung.h"
 #include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
 
 #include <QCheckBox>
@@ -117,8 +117,8 @@ double TMessInfoForm::StartHolen() const {
 }
 
 void TMessInfoForm::Berechnungen() {
-    const TBerechnungen b = ::Berechnungen(FApp.ArbeitsDatei, FApp.Texte);
-    FApp.Speicherbedarf = b.Speicherbedarf;
+    const TBerechnungen b = ::Berechnungen(FArbeit, FApp.Texte);
+    FSpeicherbedarf = b.Speicherbedarf;
     QPalette p = PrbSpeicher->palette();
     p.setColor(QPalette::Highlight,
                b.Rot ? QColor(Qt::red) : palette().color(QPalette::Active, QPalette::Highlight));
@@ -152,11 +152,11 @@ void TMessInfoForm::BtnMessdateiAuswahlClick() {
     LbeMessdatei->setText(*datei);
     // A job is read without a data part: exactly the lower-case extension names a job.
     FAuftragModus = QFileInfo(*datei).suffix() == u"oor";
-    const TEinleseErgebnis e = MessDateiEinlesen(FApp, *datei, FAuftragModus);
+    const TEinleseErgebnis e = MessDateiEinlesen(FApp, *datei, FAuftragModus, FArbeit);
     switch (e.Weg) {
     case TEinleseWeg::Gelesen:
         FAuftragModus = true;
-        MessAuftragLesen(FApp.ArbeitsDatei);
+        MessAuftragLesen(FArbeit);
         Berechnungen();
         break;
     case TEinleseWeg::RohGelesen:
@@ -177,7 +177,7 @@ void TMessInfoForm::BtnMessdateiAuswahlClick() {
 }
 
 void TMessInfoForm::BtnAuftragNeuClick() {
-    const TGeraetLesenErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FApp.ArbeitsDatei);
+    const TGeraetLesenErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FArbeit);
     if (!g) {
         if (!g.Fehler.isEmpty()) {
             Nachricht(g.Fehler);
@@ -185,7 +185,7 @@ void TMessInfoForm::BtnAuftragNeuClick() {
         return;
     }
     const double jetzt = Uhr::Jetzt();
-    TMessDatei& d = FApp.ArbeitsDatei;
+    TMessDatei& d = FArbeit;
     LbeMessdatei->setText(MessInfo::StandardName(d.Name, jetzt));
     MessInfo::NeuerAuftrag(d, FApp.AppConst, FApp.Texte, jetzt);
     FAuftragModus = true;
@@ -195,7 +195,7 @@ void TMessInfoForm::BtnAuftragNeuClick() {
 void TMessInfoForm::BtnAuftragSpeichernClick() {
     const TSprachTexte& t = FApp.Texte;
     if (LbeMessdatei->text().isEmpty()) {
-        LbeMessdatei->setText(MessInfo::StandardName(FApp.ArbeitsDatei.Name, Uhr::Jetzt()));
+        LbeMessdatei->setText(MessInfo::StandardName(FArbeit.Name, Uhr::Jetzt()));
     }
     TDateiDialog dialog = DateiDialogVorlage(FApp, t.AuftragsDateiSpeichernText,
                                              t.AuftragsDateienText, QStringLiteral(".oor"));
@@ -210,7 +210,7 @@ void TMessInfoForm::BtnAuftragSpeichernClick() {
     }
     // Everything is checked on a copy: a field or a text that cannot be stored leaves the
     // working record and the file as they were.
-    TMessDatei neu = FApp.ArbeitsDatei;
+    TMessDatei neu = FArbeit;
     if (!MessAuftragSetzen(neu)) {
         return;
     }
@@ -221,8 +221,8 @@ void TMessInfoForm::BtnAuftragSpeichernClick() {
                   falsch.join(u'\n'));
         return;
     }
-    FApp.ArbeitsDatei = neu;
-    const TLeseErgebnis e = MessDateiSchreiben(datei, FAuftragModus, FApp.ArbeitsDatei);
+    FArbeit = neu;
+    const TLeseErgebnis e = MessDateiSchreiben(datei, FAuftragModus, FArbeit);
     if (!e) {
         Nachricht(e.Meldung);
         return;
@@ -231,7 +231,7 @@ void TMessInfoForm::BtnAuftragSpeichernClick() {
 }
 
 void TMessInfoForm::BtnAuftragSendenClick() {
-    TMessDatei neu = FApp.ArbeitsDatei;
+    TMessDatei neu = FArbeit;
     if (!MessAuftragSetzen(neu)) {
         return;
     }
@@ -242,7 +242,7 @@ void TMessInfoForm::BtnAuftragSendenClick() {
                   falsch.join(u'\n'));
         return;
     }
-    FApp.ArbeitsDatei = neu;
+    FArbeit = neu;
     emit AuftragSendenGewuenscht();
 }
 
@@ -261,7 +261,7 @@ void TMessInfoForm::CmbMessReihenSelect(int position) {
 }
 
 bool TMessInfoForm::SeiteInReiheSetzen(int reihe) {
-    TMessDatei& d = FApp.ArbeitsDatei;
+    TMessDatei& d = FArbeit;
     if (reihe < 0 || reihe >= d.Messreihen.size() || FNurAnzeige) {
         return true;
     }
@@ -322,7 +322,7 @@ bool TMessInfoForm::EditFeldExit(QWidget* feld) {
     auto* e = qobject_cast<QLineEdit*>(feld);
     bool ok = true;
     if (e && !e->isReadOnly()) {
-        const TMessDatei& d = FApp.ArbeitsDatei;
+        const TMessDatei& d = FArbeit;
         const auto takte = [this] {
             return quint32(
                 qBound<qlonglong>(0, LbeMessTakte->text().trimmed().toLongLong(), 4294967295LL));
@@ -357,7 +357,7 @@ bool TMessInfoForm::EditFeldExit(QWidget* feld) {
         f.AbstandZeitstempel = LbeAbstandZeitstempel->text();
         f.ReiheFeld = ReihenFelderHolen();
         const QString anzahlVorher = f.ReiheFeld.Anzahl;
-        MessInfo::AenderungenUebernehmen(FAenderungen, f, FAngezeigteReihe, FApp.ArbeitsDatei);
+        MessInfo::AenderungenUebernehmen(FAenderungen, f, FAngezeigteReihe, FArbeit);
         if (f.ReiheFeld.Anzahl != anzahlVorher) {
             LbeAnzahl->setText(f.ReiheFeld.Anzahl);
             // The program's own change of the count is already in the record.

@@ -4,7 +4,7 @@
 #include "measurement/ui/TMessInfoForm.h"
 #include "measurement/ui/TWerteTabelle.h"
 #include "shell/DatumZeit.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
 #include "shell/ui/TSymbole.h"
 #include <QCheckBox>
