@@ -1,6 +1,7 @@
 // The device commands: read-out, clock, status, reset, memory test, clear, abort, send job
 // and the raw exchange, run through the same command run as the GUI.
 #include "cli/TCliKontext.h"
+#include "device/AuftragSenden.h"
 #include "device/GeraetBefehl.h"
 #include "device/TTextAnzeige.h"
 #include "device/port/TQtSeriellerPort.h"
@@ -131,7 +132,7 @@ int Roh(TCliKontext& k, const QStringList& a) {
 
 // As the job dialog sends a job: read the job file, build the payload, run the send-job
 // command of the job's device with the progress display.
-int AuftragSenden(TCliKontext& k, const QStringList& a) {
+int AuftragSendenBefehl(TCliKontext& k, const QStringList& a) {
     if (a.size() != 1) {
         Fehlerausgabe(QStringLiteral("usage: send-job JOB.oor"));
         return cliAufruf;
@@ -147,17 +148,15 @@ int AuftragSenden(TCliKontext& k, const QStringList& a) {
         return cliAbgelehnt;
     }
     k.App.ArbeitsDatei = auftrag;
-    const TAuftragErgebnis nutzlast = AuftragErzeugen(k.App.ArbeitsDatei, Uhr::Jetzt());
-    if (!nutzlast) {
-        Fehlerausgabe(nutzlast.Fehler);
+    Vorbereiten(k);
+    const TSendeErgebnis e =
+        AuftragSenden(k.App, k.App.Geraete, k.App.AktuellesGeraet, k.App.ArbeitsDatei);
+    if (!e.Gebaut) {
+        Fehlerausgabe(e.Fehler);
         return cliAbgelehnt;
     }
-    Vorbereiten(k);
-    QString parameter = Textkodierung::AusWindows1252(nutzlast.Auftrag);
-    const TGeraet& g = k.App.ArbeitsDatei;
-    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.AuftragSendenBefehl, parameter, g, true, true);
-    Ausgabe(Maskiert(parameter));
-    return ok ? cliFertig : cliGeraet;
+    Ausgabe(Maskiert(e.Parameter));
+    return e.Gesendet ? cliFertig : cliGeraet;
 }
 
 const TCliBefehl befehle[] = {
@@ -169,7 +168,7 @@ const TCliBefehl befehle[] = {
     {"memtest", "memtest", Speichertest},
     {"clear", "clear", Leeren},
     {"abort", "abort", Abbrechen},
-    {"send-job", "send-job JOB.oor", AuftragSenden},
+    {"send-job", "send-job JOB.oor", AuftragSendenBefehl},
     {"raw", "raw TEXT", Roh},
 };
 

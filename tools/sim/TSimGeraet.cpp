@@ -220,15 +220,28 @@ void TSimGeraet::UhrSetzen() {
 void TSimGeraet::AuftragEmpfangen() {
     Antworten(FOpt.Geraet.AuftragSendenBefehl.toLatin1());
     FAuftrag.clear();
+    // The sender puts a "." between two job characters and a CR after the last one. The
+    // character after a separator belongs to the job whatever it is, so a "." or a CR inside
+    // the job (a job number "Nr. 1A", a text of 13 characters) is received as such.
+    bool nachTrenner = true;
     while (true) {
         const int c = Warten(2000);
-        if (c < 0 || c == '\r') {
+        if (c < 0) {
             break;
         }
-        if (c == '.' && !FAuftrag.isEmpty()) {
-            continue; // the separator between two job characters
+        if (!nachTrenner) {
+            if (c == '.') {
+                nachTrenner = true;
+                continue;
+            }
+            if (c == '\r') {
+                break;
+            }
+        } else if (c == '\r' && FAuftrag.isEmpty()) {
+            break; // an empty job
         }
         FAuftrag += char(c);
+        nachTrenner = false;
         Antworten(QByteArray(1, char(c)));
     }
     Meldung(QStringLiteral("job of %1 characters").arg(FAuftrag.size()));

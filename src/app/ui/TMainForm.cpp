@@ -8,6 +8,8 @@
 #include "device/port/SeriellePorts.h"
 #include "graph/DateiInDiagramm.h"
 #include "graph/GraphDatei.h"
+#include "device/AuftragSenden.h"
+#include "measurement/ui/TMessInfoForm.h"
 #include "graph/ui/TMDIGraphWin.h"
 #include "measurement/MessDateiLeser.h"
 #include "shell/DateiDialoge.h"
@@ -230,10 +232,7 @@ void TMainForm::AktionenAnlegen() {
     connect(ActGraphRefresh, &QAction::triggered, this,
             [this] { GraphBefehl(&TMDIGraphWin::GraphRefresh); });
     connect(ActEinstellungen, &QAction::triggered, this, [this] { EinstellungenClick(this); });
-    connect(ActMessAuftrag, &QAction::triggered, this, [this] {
-        // The measurement information and job dialog comes with its own subsystem.
-        FApp.Nachricht(999, KurzerHinweis(FApp.Texte.MessAuftragHint));
-    });
+    connect(ActMessAuftrag, &QAction::triggered, this, [this] { MessAuftragClick(); });
     connect(ActCascade, &QAction::triggered, FMdiArea, &QMdiArea::cascadeSubWindows);
     connect(ActHorizontal, &QAction::triggered, this, [this] { Kacheln(true); });
     connect(ActVertical, &QAction::triggered, this, [this] { Kacheln(false); });
@@ -450,6 +449,27 @@ bool TMainForm::eventFilter(QObject* objekt, QEvent* ereignis) {
         }
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TMainForm::MessAuftragClick() {
+    TMessInfoForm dialog(FApp, FApp.ArbeitsDatei, FApp.Speicherbedarf, this);
+    MessInfoVerbinden(dialog);
+    dialog.exec();
+}
+
+void TMainForm::MessInfoVerbinden(TMessInfoForm& dialog) {
+    // Sending goes through the device link with its progress dialog; the job dialog itself
+    // knows nothing of the instrument.
+    connect(&dialog, &TMessInfoForm::AuftragSendenGewuenscht, this, [this] {
+        const TSendeErgebnis e =
+            AuftragSenden(FApp, FApp.Geraete, FApp.AktuellesGeraet, FApp.ArbeitsDatei);
+        if (!e.Gebaut) {
+            FApp.Nachricht(0, e.Fehler);
+        }
+        StatusBarSetzen();
+    });
+    connect(&dialog, &TMessInfoForm::EinheitenBearbeitenGewuenscht, this,
+            [this, d = &dialog] { EinheitenBearbeiten(d); });
 }
 
 void TMainForm::EinstellungenClick(QObject* sender) {

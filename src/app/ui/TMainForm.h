@@ -20,7 +20,7 @@ class QMenu;
 class QPrinter;
 class QToolBar;
 class TAnwendung;
-
+class TMessInfoForm;
 struct TSprachTexte;
 
 // The main window: a multiple-document frame whose child windows are graph windows. One list
@@ -46,6 +46,10 @@ public:
     void EinheitenBearbeiten(QWidget* eltern);
     // What the settings dialog needs of the devices, the configuration and this window.
     TMainCfgDienste EinstellungenDienste();
+    // The measurement information and job dialog, modal; its send and unit requests go to
+    // the device link and the settings.
+    void MessAuftragClick();
+    void MessInfoVerbinden(TMessInfoForm& dialog);
 
     TMDIGraphWin* AktivesGraphFenster() const;
     QList<TMDIGraphWin*> GraphFenster() const; // in creation order
