@@ -1,7 +1,7 @@
 // Opening the graph properties dialog on a graph with one curve of ten million points, and
 // storing it back unchanged, against copying the whole document (every point copied) in the
 // same run. Prints each time and its ratio to the anchor.
-#include "graph/TWerteModell.h"
+#include "graph/TKurvenWerteModell.h"
 #include "graph/ui/TGraphWinCfgForm.h"
 #include "graph/ui/TWerteGrid.h"
 #include "shell/TAppConst.h"
@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
 
     // For comparison: a bare table view on the same grid model, the floor of any grid.
     const double tabelle = Bestzeit(3, [&] {
-        TWerteModell modell;
+        TKurvenWerteModell modell;
         QTableView sicht;
         sicht.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         sicht.setModel(&modell);

@@ -1,7 +1,7 @@
 // The rules of the graph properties dialog without a window: the up/down steps, the unit
 // switch of an axis and the value grid's model.
 #include "graph/GraphEigenschaften.h"
-#include "graph/TWerteModell.h"
+#include "graph/TKurvenWerteModell.h"
 #include "shell/Einheiten.h"
 
 #include <gtest/gtest.h>
@@ -107,7 +107,7 @@ TEST(GraphEigenschaften, UnitSwitchScalesTheAxisAndEveryCurveOrIsRefused) {
 
 TEST(WerteModell, SharesTheCurvesRowsUntilEditedAndKeepsEveryDigit) {
     TMesswerte werte{QVector<double>{0.1 + 0.2, 2, 3}, QVector<double>{10, 20, 30}};
-    TWerteModell m;
+    TKurvenWerteModell m;
     m.Setzen(werte);
     EXPECT_EQ(m.rowCount(), 3);
     EXPECT_EQ(m.Text(0, 0), QStringLiteral("0.3"));
@@ -123,7 +123,7 @@ TEST(WerteModell, SharesTheCurvesRowsUntilEditedAndKeepsEveryDigit) {
 }
 
 TEST(WerteModell, ACurveWithoutPointsShowsOneRowAndStaysWithoutPoints) {
-    TWerteModell m;
+    TKurvenWerteModell m;
     m.Setzen(TMesswerte());
     EXPECT_EQ(m.rowCount(), 1);
     EXPECT_EQ(m.Text(0, 0), QStringLiteral("0"));
@@ -133,7 +133,7 @@ TEST(WerteModell, ACurveWithoutPointsShowsOneRowAndStaysWithoutPoints) {
 }
 
 TEST(WerteModell, FindsTypedCellsThatAreNoNumberOrOutOfRangeAndDuplicateX) {
-    TWerteModell m;
+    TKurvenWerteModell m;
     m.Setzen({QVector<double>{1, 2, 3}, QVector<double>{0, 0, 0}});
     EXPECT_FALSE(m.ErsteUngueltige());
     EXPECT_FALSE(m.ErsteDoppelteX());
@@ -151,7 +151,7 @@ TEST(WerteModell, FindsTypedCellsThatAreNoNumberOrOutOfRangeAndDuplicateX) {
 }
 
 TEST(WerteModell, RowsInsertDeleteAndSortAsAWhole) {
-    TWerteModell m;
+    TKurvenWerteModell m;
     m.Setzen({QVector<double>{3, 1, 2, 1}, QVector<double>{30, 10, 20, 11}});
     m.TextSetzen(0, 1, QStringLiteral("30.0")); // a typed text moves with its row
     EXPECT_FALSE(m.Sortieren(0));
@@ -172,7 +172,7 @@ TEST(WerteModell, RowsInsertDeleteAndSortAsAWhole) {
     EXPECT_EQ(fehler->Zeile, 2);
     EXPECT_EQ(fehler->Spalte, 1);
 
-    TWerteModell eine;
+    TKurvenWerteModell eine;
     EXPECT_FALSE(eine.ZeileLoeschen(0)) << "the only row stays";
     EXPECT_EQ(eine.rowCount(), 1);
 }

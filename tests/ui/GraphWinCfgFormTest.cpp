@@ -2,7 +2,7 @@
 // curves, units, the up/down buttons, the value grid, colours and the stored defaults.
 #include "UiTestHilfen.h"
 
-#include "graph/TWerteModell.h"
+#include "graph/TKurvenWerteModell.h"
 #include "graph/ui/TFarbListe.h"
 #include "graph/ui/TGraphWinCfgForm.h"
 #include "graph/ui/TWerteGrid.h"

@@ -1,7 +1,7 @@
 // The curves tab of the graph properties dialog: one curve at a time (or the program's
 // default curve in a graph without curves), new, rename and delete, and the value grid.
 #include "graph/GraphEigenschaften.h"
-#include "graph/TWerteModell.h"
+#include "graph/TKurvenWerteModell.h"
 #include "graph/ui/TFarbListe.h"
 #include "graph/ui/TGraphWinCfgForm.h"
 #include "graph/ui/TStilListe.h"
@@ -92,7 +92,7 @@ void TGraphWinCfgForm::EinzelKurveSetzen(TKurve& k, const QString& name) {
 }
 
 bool TGraphWinCfgForm::WerteGridPruefen() {
-    TWerteModell& m = ValGrid->Modell();
+    TKurvenWerteModell& m = ValGrid->Modell();
     if (const auto zelle = m.ErsteUngueltige()) {
         PageControl->setCurrentWidget(TabKurven);
         ValGrid->ZelleWaehlen(zelle->Zeile, zelle->Spalte);

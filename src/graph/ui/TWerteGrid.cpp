@@ -1,6 +1,6 @@
 #include "graph/ui/TWerteGrid.h"
 
-#include "graph/TWerteModell.h"
+#include "graph/TKurvenWerteModell.h"
 #include "graph/ui/TZahlenFeld.h"
 #include "shell/Diverse.h"
 #include "shell/TSprachTexte.h"
@@ -45,7 +45,7 @@ private:
 
 TWerteGrid::TWerteGrid(TBenutzer& benutzer, const TSprachTexte& texte, QWidget* eltern)
     : QTableView(eltern), FBenutzer(benutzer), FTexte(texte) {
-    FModell = new TWerteModell(this);
+    FModell = new TKurvenWerteModell(this);
     setModel(FModell);
     setItemDelegate(new TZellenDelegate(this, &FEnterAmEnde));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -100,7 +100,7 @@ bool TWerteGrid::ZellePruefen(int zeile, int spalte) {
         return true;
     }
     return Diverse::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(zeile, spalte), true,
-                                     -TWerteModell::kGrenze, TWerteModell::kGrenze);
+                                     -TKurvenWerteModell::kGrenze, TKurvenWerteModell::kGrenze);
 }
 
 void TWerteGrid::ZelleWaehlen(qsizetype zeile, int spalte) {
@@ -160,7 +160,7 @@ void TWerteGrid::EnterGedrueckt() {
         return;
     }
     if (!Diverse::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(letzte, 1), true,
-                                   -TWerteModell::kGrenze, TWerteModell::kGrenze)) {
+                                   -TKurvenWerteModell::kGrenze, TKurvenWerteModell::kGrenze)) {
         return;
     }
     const std::optional<double> x = FModell->Wert(letzte, 0);
@@ -175,7 +175,7 @@ void TWerteGrid::EnterGedrueckt() {
 void TWerteGrid::KopfGeklickt(int spalte) {
     if (const auto fehler = FModell->Sortieren(spalte)) {
         Diverse::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(fehler->Zeile, fehler->Spalte),
-                                  true, -TWerteModell::kGrenze, TWerteModell::kGrenze);
+                                  true, -TKurvenWerteModell::kGrenze, TKurvenWerteModell::kGrenze);
         ZelleWaehlen(fehler->Zeile, fehler->Spalte);
     }
 }
@@ -249,7 +249,7 @@ void TWerteGrid::ZeileEinfuegen() {
         // An X cell without a number gives no X for the new row: say so there.
         const int fehlerZeile = x ? zeile + 1 : zeile;
         Diverse::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(fehlerZeile, 0), true,
-                                  -TWerteModell::kGrenze, TWerteModell::kGrenze);
+                                  -TKurvenWerteModell::kGrenze, TKurvenWerteModell::kGrenze);
         ZelleWaehlen(fehlerZeile, 0);
         return;
     }

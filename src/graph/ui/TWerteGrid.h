@@ -7,18 +7,18 @@
 class QAction;
 class QMenu;
 class TBenutzer;
-class TWerteModell;
+class TKurvenWerteModell;
 struct TSprachTexte;
 
 // The value grid of the properties dialog (ValGrid): the points of one curve through
-// TWerteModell, with the checks when a typed cell is left, Enter in the Y cell of the last
+// TKurvenWerteModell, with the checks when a typed cell is left, Enter in the Y cell of the last
 // row, sorting by a click on a column header and the context menu PopupMenuValGrid.
 class TWerteGrid : public QTableView {
     Q_OBJECT
 public:
     TWerteGrid(TBenutzer& benutzer, const TSprachTexte& texte, QWidget* eltern = nullptr);
 
-    TWerteModell& Modell() { return *FModell; }
+    TKurvenWerteModell& Modell() { return *FModell; }
     // The number in LbeIntervall; nothing when it holds no number.
     std::function<std::optional<double>()> Intervall;
 
@@ -57,7 +57,7 @@ private:
 
     TBenutzer& FBenutzer;
     const TSprachTexte& FTexte;
-    TWerteModell* FModell = nullptr;
+    TKurvenWerteModell* FModell = nullptr;
     bool FZurueck = false;     // the current cell is being set back after a failed check
     bool FEnterAmEnde = false; // Enter closed the editor of the last row's Y cell
 };

@@ -12,12 +12,12 @@
 // shows its value in the general number form, and only cells the user typed into keep their
 // own text until it is stored. So a curve of millions of points opens at once (its rows are
 // shared with the document, not copied) and values that were not edited keep every digit.
-class TWerteModell : public QAbstractTableModel {
+class TKurvenWerteModell : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr double kGrenze = 65535; // every typed value lies in -kGrenze ... kGrenze
 
-    explicit TWerteModell(QObject* eltern = nullptr);
+    explicit TKurvenWerteModell(QObject* eltern = nullptr);
 
     // Shows the points of a curve. A curve without points shows one row "0" / "0"; unless
     // the user edits the grid, storing gives it back without points.

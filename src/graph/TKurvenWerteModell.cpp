@@ -1,4 +1,4 @@
-#include "graph/TWerteModell.h"
+#include "graph/TKurvenWerteModell.h"
 
 #include "shell/Zahlen.h"
 
@@ -6,11 +6,11 @@
 #include <numeric>
 #include <unordered_set>
 
-TWerteModell::TWerteModell(QObject* eltern) : QAbstractTableModel(eltern) {
+TKurvenWerteModell::TKurvenWerteModell(QObject* eltern) : QAbstractTableModel(eltern) {
     Setzen(TMesswerte());
 }
 
-void TWerteModell::Setzen(const TMesswerte& werte) {
+void TKurvenWerteModell::Setzen(const TMesswerte& werte) {
     beginResetModel();
     FOriginal = werte;
     FTexte.clear();
@@ -29,18 +29,18 @@ void TWerteModell::Setzen(const TMesswerte& werte) {
     endResetModel();
 }
 
-TMesswerte TWerteModell::Werte() const {
+TMesswerte TKurvenWerteModell::Werte() const {
     if (!FGeaendert) {
         return FOriginal;
     }
     return {FX, FY};
 }
 
-void TWerteModell::Aendern() {
+void TKurvenWerteModell::Aendern() {
     FGeaendert = true;
 }
 
-std::optional<TWerteModell::TZelle> TWerteModell::ErsteUngueltige() const {
+std::optional<TKurvenWerteModell::TZelle> TKurvenWerteModell::ErsteUngueltige() const {
     std::optional<TZelle> erste;
     for (auto it = FTexte.cbegin(); it != FTexte.cend(); ++it) {
         const auto wert = Zahlen::GleitzahlLesen(it.value());
@@ -56,7 +56,7 @@ std::optional<TWerteModell::TZelle> TWerteModell::ErsteUngueltige() const {
     return erste;
 }
 
-std::optional<qsizetype> TWerteModell::ErsteDoppelteX() const {
+std::optional<qsizetype> TKurvenWerteModell::ErsteDoppelteX() const {
     std::unordered_set<double> gesehen;
     gesehen.reserve(size_t(FX.size()));
     for (qsizetype i = 0; i < FX.size(); ++i) {
@@ -68,7 +68,7 @@ std::optional<qsizetype> TWerteModell::ErsteDoppelteX() const {
     return std::nullopt;
 }
 
-QString TWerteModell::Text(qsizetype zeile, int spalte) const {
+QString TKurvenWerteModell::Text(qsizetype zeile, int spalte) const {
     if (zeile < 0 || zeile >= FX.size() || spalte < 0 || spalte > 1) {
         return QString();
     }
@@ -79,7 +79,7 @@ QString TWerteModell::Text(qsizetype zeile, int spalte) const {
     return Zahlen::GleitzahlText(Spalte(spalte)[zeile]);
 }
 
-std::optional<double> TWerteModell::Wert(qsizetype zeile, int spalte) const {
+std::optional<double> TKurvenWerteModell::Wert(qsizetype zeile, int spalte) const {
     if (zeile < 0 || zeile >= FX.size() || spalte < 0 || spalte > 1) {
         return std::nullopt;
     }
@@ -89,7 +89,7 @@ std::optional<double> TWerteModell::Wert(qsizetype zeile, int spalte) const {
     return Spalte(spalte)[zeile];
 }
 
-void TWerteModell::TextSetzen(qsizetype zeile, int spalte, const QString& eingabe) {
+void TKurvenWerteModell::TextSetzen(qsizetype zeile, int spalte, const QString& eingabe) {
     if (zeile < 0 || zeile >= FX.size() || spalte < 0 || spalte > 1) {
         return;
     }
@@ -113,7 +113,7 @@ void TWerteModell::TextSetzen(qsizetype zeile, int spalte, const QString& eingab
     emit dataChanged(i, i);
 }
 
-void TWerteModell::Verschieben(qsizetype abZeile, qsizetype um) {
+void TKurvenWerteModell::Verschieben(qsizetype abZeile, qsizetype um) {
     if (FTexte.isEmpty()) {
         return;
     }
@@ -129,7 +129,7 @@ void TWerteModell::Verschieben(qsizetype abZeile, qsizetype um) {
     FTexte = neu;
 }
 
-void TWerteModell::ZeileEinfuegen(qsizetype zeile, double x, double y) {
+void TKurvenWerteModell::ZeileEinfuegen(qsizetype zeile, double x, double y) {
     zeile = std::clamp<qsizetype>(zeile, 0, FX.size());
     beginInsertRows(QModelIndex(), int(zeile), int(zeile));
     Verschieben(zeile, 1);
@@ -139,7 +139,7 @@ void TWerteModell::ZeileEinfuegen(qsizetype zeile, double x, double y) {
     endInsertRows();
 }
 
-bool TWerteModell::ZeileLoeschen(qsizetype zeile) {
+bool TKurvenWerteModell::ZeileLoeschen(qsizetype zeile) {
     if (FX.size() <= 1 || zeile < 0 || zeile >= FX.size()) {
         return false;
     }
@@ -154,7 +154,7 @@ bool TWerteModell::ZeileLoeschen(qsizetype zeile) {
     return true;
 }
 
-std::optional<TWerteModell::TZelle> TWerteModell::Sortieren(int spalte) {
+std::optional<TKurvenWerteModell::TZelle> TKurvenWerteModell::Sortieren(int spalte) {
     spalte = spalte == 0 ? 0 : 1;
     // Cells whose text is no number cannot be compared: the caller reports the first.
     for (auto it = FTexte.cbegin(); it != FTexte.cend(); ++it) {
@@ -203,28 +203,28 @@ std::optional<TWerteModell::TZelle> TWerteModell::Sortieren(int spalte) {
     return std::nullopt;
 }
 
-void TWerteModell::UeberschriftenSetzen(const QString& x, const QString& y) {
+void TKurvenWerteModell::UeberschriftenSetzen(const QString& x, const QString& y) {
     FUeberschrift[0] = x;
     FUeberschrift[1] = y;
     emit headerDataChanged(Qt::Horizontal, 0, 1);
 }
 
-int TWerteModell::rowCount(const QModelIndex& eltern) const {
+int TKurvenWerteModell::rowCount(const QModelIndex& eltern) const {
     return eltern.isValid() ? 0 : int(FX.size());
 }
 
-int TWerteModell::columnCount(const QModelIndex& eltern) const {
+int TKurvenWerteModell::columnCount(const QModelIndex& eltern) const {
     return eltern.isValid() ? 0 : 2;
 }
 
-QVariant TWerteModell::data(const QModelIndex& index, int rolle) const {
+QVariant TKurvenWerteModell::data(const QModelIndex& index, int rolle) const {
     if (!index.isValid() || (rolle != Qt::DisplayRole && rolle != Qt::EditRole)) {
         return QVariant();
     }
     return Text(index.row(), index.column());
 }
 
-bool TWerteModell::setData(const QModelIndex& index, const QVariant& wert, int rolle) {
+bool TKurvenWerteModell::setData(const QModelIndex& index, const QVariant& wert, int rolle) {
     if (!index.isValid() || rolle != Qt::EditRole) {
         return false;
     }
@@ -232,7 +232,7 @@ bool TWerteModell::setData(const QModelIndex& index, const QVariant& wert, int r
     return true;
 }
 
-QVariant TWerteModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
+QVariant TKurvenWerteModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
     if (rolle != Qt::DisplayRole) {
         return QVariant();
     }
@@ -242,7 +242,7 @@ QVariant TWerteModell::headerData(int abschnitt, Qt::Orientation richtung, int r
     return abschnitt + 1;
 }
 
-Qt::ItemFlags TWerteModell::flags(const QModelIndex& index) const {
+Qt::ItemFlags TKurvenWerteModell::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
