@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <queue>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -112,7 +115,6 @@ struct TQuelle {
     double Konstante = 1;
     double Null = 0;
     quint64 Abstand = 1;
-    quint64 Rest = 0; // current cycle mod Abstand
     QVector<double>* Zeit = nullptr;
     QVector<double>* Wert = nullptr;
 };
@@ -403,66 +405,45 @@ TLeseErgebnis MessDatenLesen(QByteArrayView bytes, const TKopfInfo& kopf, TMessD
         fertig = true;
     }
 
-    quint64 restZ = 0;
+    // Later cycles: only the cycles that store something are visited, in order, and within
+    // a cycle the intermediate stamp comes first, then the series in their order. The time
+    // runs on by one period per cycle, skipped cycles included.
     const bool erstZuerst = !quellen.isEmpty() && quellen[0].Reihe == 0;
+    using TTermin = std::pair<quint64, int>; // cycle, index into quellen
+    std::priority_queue<TTermin, std::vector<TTermin>, std::greater<TTermin>> termine;
+    for (int i = 0; i < quellen.size(); ++i) {
+        termine.push({quellen[i].Abstand, i});
+    }
+    quint64 takt = 0;
+    quint64 naechsterStempel = az > 0 ? az : std::numeric_limits<quint64>::max();
     while (!fertig) {
-        t += periode;
-        bool etwas = false;
-        if (az > 0 && ++restZ == az) {
-            restZ = 0;
+        quint64 naechster = naechsterStempel;
+        if (!termine.empty()) {
+            naechster = std::min(naechster, termine.top().first);
         }
-        if (az > 0 && restZ == 0) {
+        t = ZeitFortschreiben(t, periode, naechster - takt);
+        takt = naechster;
+        if (naechsterStempel == takt) {
             zwischenstempel(t);
             verbraucht += 8;
-            etwas = true;
+            naechsterStempel += az;
             if (verbraucht >= laenge) {
                 // The check after series 0 ends the data part; series 0 may still get its
                 // value of this cycle.
-                if (erstZuerst) {
-                    TQuelle& q = quellen[0];
-                    if (++q.Rest == q.Abstand) {
-                        q.Rest = 0;
-                    }
-                    if (q.Rest == 0) {
-                        speichern(q);
-                    }
+                if (erstZuerst && termine.top() == TTermin{takt, 0}) {
+                    speichern(quellen[0]);
                 }
                 break;
             }
         }
-        for (TQuelle& q : quellen) {
-            if (++q.Rest == q.Abstand) {
-                q.Rest = 0;
-            }
-            if (q.Rest == 0) {
-                speichern(q);
-                etwas = true;
-                if (verbraucht >= laenge) {
-                    fertig = true;
-                    break;
-                }
-            }
-        }
-        if (!etwas && !fertig) {
-            // Nothing was stored in this cycle: go straight to the cycle before the next one
-            // that stores something, counting the time on as the cycles would.
-            quint64 luecke = az > 0 ? az - restZ : std::numeric_limits<quint64>::max();
-            for (const TQuelle& q : quellen) {
-                luecke = std::min(luecke, q.Abstand - q.Rest);
-            }
-            const quint64 leer = luecke - 1;
-            if (leer < (quint64(1) << 20)) {
-                for (quint64 k = 0; k < leer; ++k) {
-                    t += periode;
-                }
-            } else {
-                t += double(leer) * periode;
-            }
-            if (az > 0) {
-                restZ = (restZ + leer) % az;
-            }
-            for (TQuelle& q : quellen) {
-                q.Rest = (q.Rest + leer) % q.Abstand;
+        while (!termine.empty() && termine.top().first == takt) {
+            const int i = termine.top().second;
+            termine.pop();
+            speichern(quellen[i]);
+            termine.push({takt + quellen[i].Abstand, i});
+            if (verbraucht >= laenge) {
+                fertig = true;
+                break;
             }
         }
     }
