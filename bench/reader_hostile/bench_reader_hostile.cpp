@@ -39,7 +39,7 @@ double Sekunden(double seit) {
 
 TMessDatei Kopf(int reihen, quint8 aufloesung) {
     TMessDatei d;
-    d.Name = QStringLiteral("D");
+    d.Name = QStringLiteral("VL-4 Kompakt");
     d.Speicher = 0x7FFFFFFF;
     d.Takt = 1000;
     d.Teiler = 10;

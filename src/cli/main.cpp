@@ -1,11 +1,13 @@
 // orvan-cli: the program's work without windows, for scripts and batch conversion.
 #include "cli/TCliKontext.h"
 #include "shell/AnwendungStarten.h"
+#include "shell/Arbeitsspeicher.h"
 #include "shell/Diverse.h"
 #include "shell/ProgrammStart.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <new>
 
 namespace {
 
@@ -73,5 +75,12 @@ int main(int argc, char* argv[]) {
     AnwendungStarten(app, qapp.applicationFilePath(), programmPfad);
 
     TCliKontext kontext{app, benutzer};
-    return befehl->Funktion(kontext, argumente);
+    try {
+        return befehl->Funktion(kontext, argumente);
+    } catch (const std::bad_alloc&) {
+        // Readers check what a file asks for; whatever still runs out of memory ends here
+        // with a message rather than an abort.
+        Fehlerausgabe(QStringLiteral("error: ") + Arbeitsspeicher::ErschoepftText());
+        return cliFehler;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "measurement/Wertbreite.h"
 #include "measurement/Zeitstempel.h"
+#include "shell/Arbeitsspeicher.h"
 #include "shell/Textkodierung.h"
 
 #include <QtEndian>
@@ -358,11 +359,22 @@ TLeseErgebnis MessDatenLesen(QByteArrayView bytes, const TKopfInfo& kopf, TMessD
         }
     }
     const qint64 takte = TakteBisEnde(laenge, az, quellen);
+    // Each stored value uses up its bytes, so no series can get more than the data part's
+    // length allows, whatever the file declares.
+    auto werteDerReihe = [&](const TQuelle& q) {
+        return std::min(Vorkommen(takte, q.Abstand), std::max<qint64>(laenge, 0) / q.Breite + 1);
+    };
+    qint64 alleWerte = 0;
+    for (const TQuelle& q : quellen) {
+        alleWerte += werteDerReihe(q);
+    }
+    const QString zuViel = Arbeitsspeicher::Pruefen(
+        16 * alleWerte, QStringLiteral("Das Lesen von %1 Messwerten").arg(alleWerte));
+    if (!zuViel.isEmpty()) {
+        return TLeseErgebnis::Fehler(zuViel, start);
+    }
     for (TQuelle& q : quellen) {
-        // Each stored value uses up its bytes, so no series can get more than the data
-        // part's length allows, whatever the file declares.
-        const qint64 n =
-            std::min(Vorkommen(takte, q.Abstand), std::max<qint64>(laenge, 0) / q.Breite + 1);
+        const qint64 n = werteDerReihe(q);
         q.Zeit->reserve(n);
         q.Wert->reserve(n);
     }

@@ -1,11 +1,13 @@
 #include "shell/ui/TOrvanApplikation.h"
 
+#include "shell/Arbeitsspeicher.h"
 #include "shell/TBenutzer.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <exception>
 #include <iostream>
+#include <new>
 
 namespace {
 // The help context of the general error box: the program's main help page.
@@ -37,6 +39,8 @@ void TOrvanApplikation::FehlerZeigen(TBenutzer* benutzer, const QString& text) {
 bool TOrvanApplikation::notify(QObject* empfaenger, QEvent* ereignis) {
     try {
         return QApplication::notify(empfaenger, ereignis);
+    } catch (const std::bad_alloc&) {
+        FehlerZeigen(Benutzer, Arbeitsspeicher::ErschoepftText());
     } catch (const std::exception& fehler) {
         FehlerZeigen(Benutzer, QString::fromUtf8(fehler.what()));
     } catch (...) {
