@@ -1,6 +1,8 @@
 #include "shell/Arbeitsspeicher.h"
 
-#include <QFile>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 #ifdef Q_OS_UNIX
@@ -10,29 +12,23 @@
 namespace {
 
 // A field of a /proc file in kilobytes ("MemAvailable:", "VmSize:"), or -1.
-qint64 ProcFeld(const char* datei, QByteArrayView feld) {
-    QFile f(QString::fromLatin1(datei));
-    if (!f.open(QIODevice::ReadOnly)) {
+qint64 ProcFeld(const char* datei, const char* feld) {
+    // Plain stdio: /proc files report the size 0, which buffered readers take for empty.
+    std::FILE* f = std::fopen(datei, "r");
+    if (!f) {
         return -1;
     }
-    // Not readAll: /proc files report the size 0.
-    const QByteArray text = f.read(1 << 16);
-    const qsizetype stelle = text.indexOf(feld);
-    if (stelle < 0) {
-        return -1;
+    const size_t laenge = std::strlen(feld);
+    char zeile[256];
+    qint64 wert = -1;
+    while (std::fgets(zeile, sizeof zeile, f)) {
+        if (std::strncmp(zeile, feld, laenge) == 0) {
+            wert = std::strtoll(zeile + laenge, nullptr, 10) * 1024;
+            break;
+        }
     }
-    qsizetype i = stelle + feld.size();
-    while (i < text.size() && text[i] == ' ') {
-        ++i;
-    }
-    qint64 wert = 0;
-    bool ziffern = false;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        wert = wert * 10 + (text[i] - '0');
-        ziffern = true;
-        ++i;
-    }
-    return ziffern ? wert * 1024 : -1;
+    std::fclose(f);
+    return wert;
 }
 
 QString Megabyte(qint64 bytes) {
