@@ -8,7 +8,7 @@
 #include "measurement/MessDateiLeser.h"
 #include "measurement/MessDateiSchreiber.h"
 #include "shell/DatumZeit.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <QDir>
@@ -148,9 +148,10 @@ int main(int argc, char** argv) {
         }
         const double anker = Anker(pfad);
         TSkriptBenutzer benutzer;
-        TAnwendung app(benutzer);
+        TShellKontext app(benutzer);
         const auto start = Uhrzeit::now();
-        const TLeseErgebnis e = MessDateiLesen(app, pfad, false, app.ArbeitsDatei);
+        TMessDatei ziel;
+        const TLeseErgebnis e = MessDateiLesen(app, pfad, false, ziel);
         const double dauer = Sekunden(start);
         if (!e) {
             std::fprintf(stderr, "%s\n", qPrintable(e.Meldung));

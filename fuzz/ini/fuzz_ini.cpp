@@ -4,7 +4,7 @@
 #include "device/GeraeteKatalog.h"
 #include "shell/Konfiguration.h"
 #include "shell/Sprache.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
 #include "shell/TSkriptBenutzer.h"
 
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     TSkriptBenutzer benutzer;
-    TAnwendung app(benutzer);
+    TShellKontext app(benutzer);
     app.AppConst.PrgKonfigPfad = config;
     AppConstLesen(ini, app.AppConst);
     app.AppConst.PrgKonfigPfad = config;

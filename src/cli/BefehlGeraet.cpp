@@ -13,8 +13,8 @@ namespace {
 
 // The port on QSerialPort, and the progress display as "status: TEXT" lines.
 void Vorbereiten(TCliKontext& k) {
-    SeriellenPortEinrichten(k.App);
-    k.App.GeraetAnzeigeErzeugen = [](TAnwendung&) {
+    SeriellenPortEinrichten(k.App.Geraete);
+    k.App.Geraete.AnzeigeErzeugen = [] {
         return std::make_unique<TTextAnzeige>(
             [](const QString& zeile) { Fehlerausgabe(QStringLiteral("status: ") + zeile); });
     };
@@ -29,7 +29,7 @@ int Ausfuehren(TCliKontext& k, QString TGeraet::*befehl, QString parameter, bool
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const bool ok = GeraetBefehl(k.App, g.*befehl, parameter, g, anzeige, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.*befehl, parameter, g, anzeige, true);
     Ausgabe(parameter);
     return ok ? cliFertig : cliGeraet;
 }
@@ -52,14 +52,14 @@ int Lesen(TCliKontext& k, const QStringList& a) {
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const auto datei = GeraetDatenLesen(k.App, a[0]);
+    const auto datei = GeraetDatenLesen(k.App, k.App.Geraete, k.App.AktuellesGeraet, a[0]);
     if (!datei) {
         k.App.Nachricht(25);
         return cliGeraet;
     }
     Ausgabe(*datei);
     // The check the main window makes before it reads the file.
-    if (!MessDateiPruefen(k.App, *datei)) {
+    if (!MessDateiPruefen(k.App, *datei, k.App.ArbeitsDatei)) {
         k.App.Nachricht(3, QStringLiteral("???"));
         return cliAbgelehnt;
     }
@@ -124,7 +124,7 @@ int Roh(TCliKontext& k, const QStringList& a) {
     Vorbereiten(k);
     QString parameter = a[0];
     const TGeraet& g = k.App.AktuellesGeraet;
-    const bool ok = GeraetBefehl(k.App, QStringLiteral("S077,"), parameter, g, false, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, QStringLiteral("S077,"), parameter, g, false, true);
     Ausgabe(Maskiert(parameter));
     return ok ? cliFertig : cliGeraet;
 }
@@ -136,7 +136,7 @@ int AuftragSenden(TCliKontext& k, const QStringList& a) {
         Fehlerausgabe(QStringLiteral("usage: send-job JOB.oor"));
         return cliAufruf;
     }
-    if (!MessDateiPruefen(k.App, a[0])) {
+    if (!MessDateiPruefen(k.App, a[0], k.App.ArbeitsDatei)) {
         k.App.Nachricht(3, QStringLiteral("???"));
         return cliAbgelehnt;
     }
@@ -155,7 +155,7 @@ int AuftragSenden(TCliKontext& k, const QStringList& a) {
     Vorbereiten(k);
     QString parameter = Textkodierung::AusWindows1252(nutzlast.Auftrag);
     const TGeraet& g = k.App.ArbeitsDatei;
-    const bool ok = GeraetBefehl(k.App, g.AuftragSendenBefehl, parameter, g, true, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.AuftragSendenBefehl, parameter, g, true, true);
     Ausgabe(Maskiert(parameter));
     return ok ? cliFertig : cliGeraet;
 }

@@ -1,7 +1,7 @@
 #include "device/GeraetBefehl.h"
 
 #include "device/TGeraetLauf.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +10,8 @@ namespace {
 bool gLaufAktiv = false;
 } // namespace
 
-bool GeraetBefehl(TAnwendung& app, const QString& befehl, QString& parameter, const TGeraet& geraet,
+bool GeraetBefehl(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
+                  const QString& befehl, QString& parameter, const TGeraet& geraet,
                   bool dialogZeigen, bool autoSchliessen) {
     if (gLaufAktiv) {
         return false; // one run at a time: the port is taken
@@ -18,23 +19,24 @@ bool GeraetBefehl(TAnwendung& app, const QString& befehl, QString& parameter, co
     gLaufAktiv = true;
     bool ok = false;
     {
-        TGeraetLauf lauf(app, geraet, dialogZeigen, autoSchliessen);
+        TGeraetLauf lauf(app, umgebung, aktuell, geraet, dialogZeigen, autoSchliessen);
         ok = lauf.Ausfuehren(befehl, parameter);
     }
     gLaufAktiv = false;
     return ok;
 }
 
-QString EmpfangsPfad(const TAnwendung& app, const QString& datei) {
+QString EmpfangsPfad(const TShellKontext& app, const QString& datei) {
     return QDir(app.AppConst.DatenPfad).filePath(QFileInfo(datei).fileName());
 }
 
-std::optional<QString> GeraetDatenLesen(TAnwendung& app, const QString& datei) {
+std::optional<QString> GeraetDatenLesen(TShellKontext& app, TGeraetUmgebung& umgebung,
+                                        TGeraet& aktuell, const QString& datei) {
     QString parameter = datei;
     const QString ziel = EmpfangsPfad(app, datei);
     const QDateTime vorher = QFileInfo(ziel).lastModified();
-    if (!GeraetBefehl(app, app.AktuellesGeraet.DatenLesenBefehl, parameter, app.AktuellesGeraet,
-                      true, true)) {
+    if (!GeraetBefehl(app, umgebung, aktuell, aktuell.DatenLesenBefehl, parameter, aktuell, true,
+                      true)) {
         return std::nullopt;
     }
     // A run that ended without a finished transfer (cancelled before it began) left no new
@@ -44,10 +46,4 @@ std::optional<QString> GeraetDatenLesen(TAnwendung& app, const QString& datei) {
         return std::nullopt;
     }
     return ziel;
-}
-
-void GeraetBefehlEinrichten(TAnwendung& app) {
-    app.DatenAusGeraetLesen = [](TAnwendung& a, const QString& datei) {
-        return GeraetDatenLesen(a, datei);
-    };
 }

@@ -4,7 +4,7 @@
 #include "measurement/MessDateiFormat.h"
 #include "shell/Arbeitsspeicher.h"
 #include "shell/DatumZeit.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TNachrichtInhalt.h"
 
 #include <QFile>
@@ -56,7 +56,7 @@ bool Nachlesen(QFile& f, QByteArray& puffer, qint64 bis) {
 
 } // namespace
 
-bool MessDateiPruefen(TAnwendung& app, const QString& datei) {
+bool MessDateiPruefen(TShellKontext& app, const QString& datei, TMessDatei& arbeit) {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly)) {
         return false;
@@ -67,13 +67,14 @@ bool MessDateiPruefen(TAnwendung& app, const QString& datei) {
         return false;
     }
     // A catalogue entry that cannot be read makes the file unusable as well.
-    const TGeraetLesenErgebnis g = GeraetLesen(app, app.AppConst.Geraet, app.ArbeitsDatei);
+    const TGeraetLesenErgebnis g = GeraetLesen(app, app.AppConst.Geraet, arbeit);
     return g.Fehler.isEmpty();
 }
 
 namespace {
 
-TLeseErgebnis Lesen(TAnwendung& app, const QString& datei, bool nurAuftrag, TMessDatei& ziel) {
+TLeseErgebnis Lesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
+                    TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
     if (!e) {
@@ -132,7 +133,7 @@ TLeseErgebnis Lesen(TAnwendung& app, const QString& datei, bool nurAuftrag, TMes
     return {};
 }
 
-TLeseErgebnis RohLesen(TAnwendung& app, const QString& datei, TMessDatei& ziel) {
+TLeseErgebnis RohLesen(TShellKontext& app, const QString& datei, TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
     if (!e) {
@@ -227,7 +228,7 @@ TLeseErgebnis RohLesen(TAnwendung& app, const QString& datei, TMessDatei& ziel) 
 
 // An allocation that fails despite the checks ends the read with a message; `ziel` is only
 // assigned at the very end, so it stays as it was.
-TLeseErgebnis MessDateiLesen(TAnwendung& app, const QString& datei, bool nurAuftrag,
+TLeseErgebnis MessDateiLesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
                              TMessDatei& ziel) {
     try {
         return Lesen(app, datei, nurAuftrag, ziel);
@@ -236,7 +237,7 @@ TLeseErgebnis MessDateiLesen(TAnwendung& app, const QString& datei, bool nurAuft
     }
 }
 
-TLeseErgebnis RohDateiLesen(TAnwendung& app, const QString& datei, TMessDatei& ziel) {
+TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei& ziel) {
     try {
         return RohLesen(app, datei, ziel);
     } catch (const std::bad_alloc&) {
@@ -244,10 +245,11 @@ TLeseErgebnis RohDateiLesen(TAnwendung& app, const QString& datei, TMessDatei& z
     }
 }
 
-TEinleseErgebnis MessDateiEinlesen(TAnwendung& app, const QString& datei, bool nurAuftrag) {
+TEinleseErgebnis MessDateiEinlesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
+                                   TMessDatei& arbeit) {
     TEinleseErgebnis e;
-    if (MessDateiPruefen(app, datei)) {
-        e.Lesen = MessDateiLesen(app, datei, nurAuftrag, app.ArbeitsDatei);
+    if (MessDateiPruefen(app, datei, arbeit)) {
+        e.Lesen = MessDateiLesen(app, datei, nurAuftrag, arbeit);
         e.Weg = e.Lesen ? TEinleseWeg::Gelesen : TEinleseWeg::Fehler;
         return e;
     }
@@ -256,7 +258,7 @@ TEinleseErgebnis MessDateiEinlesen(TAnwendung& app, const QString& datei, bool n
         e.Weg = TEinleseWeg::Abgelehnt;
         return e;
     }
-    e.Lesen = RohDateiLesen(app, datei, app.ArbeitsDatei);
+    e.Lesen = RohDateiLesen(app, datei, arbeit);
     e.Weg = e.Lesen ? TEinleseWeg::RohGelesen : TEinleseWeg::Fehler;
     return e;
 }

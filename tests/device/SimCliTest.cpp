@@ -95,7 +95,7 @@ TEST_F(SimCli, SendJobAnswersTheQuestionsWithYes) {
     const QString messung = Heim.Pfad(Arg("m.ome"));
     Heim.Schreiben(messung, Heim.Messdatei(2000));
     TMessDatei auftrag;
-    ASSERT_TRUE(MessDateiPruefen(Heim.App, messung));
+    ASSERT_TRUE(MessDateiPruefen(Heim.App, messung, Heim.App.ArbeitsDatei));
     ASSERT_TRUE(MessDateiLesen(Heim.App, messung, true, auftrag));
     const QString job = Heim.Pfad(Arg("job.oor"));
     ASSERT_TRUE(MessDateiSchreiben(job, true, auftrag));

@@ -2,7 +2,7 @@
 // language menu, the reading command and closing.
 #include "UiTestHilfen.h"
 
-#include "shell/ui/TOrvanApplikation.h"
+#include "app/ui/TOrvanApplikation.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -182,7 +182,8 @@ TEST(MainForm, LanguageTickFollowsTheClickAndSurvivesARestart) {
     }
     TSkriptBenutzer benutzer;
     TAnwendung zweite(benutzer);
-    TMainForm neu(zweite, p.Pfad(QStringLiteral("orvan")), p.Pfad());
+    AnwendungStarten(zweite, p.Pfad(QStringLiteral("orvan")), p.Pfad());
+    TMainForm neu(zweite);
     const QList<QAction*> eintraege = neu.MenSprache->actions();
     ASSERT_EQ(eintraege.size(), 2);
     EXPECT_FALSE(eintraege[0]->isChecked());
@@ -229,7 +230,7 @@ TEST(MainForm, ReadingAFileThatIsNoMeasurementAsksForTheRawImport) {
 TEST(MainForm, InstrumentCommandsReportAFailedRunWithMessage25) {
     TUiProgramm p;
     TMainForm& h = p.Starten();
-    p.App.DatenAusGeraetLesen = nullptr;
+    h.DatenAusGeraetLesen = nullptr;
     p.Benutzer.Dateien = {p.Pfad(QStringLiteral("Daten/neu.ome")),
                           p.Pfad(QStringLiteral("Daten/neu.ome"))};
     h.ActInDateiLaden->trigger();
@@ -244,7 +245,7 @@ TEST(MainForm, InstrumentReadOpensTheFileWhereTheDataLanded) {
     const QString empfangen = p.Pfad(QStringLiteral("Daten/empfangen.ome"));
     QString gefragt;
     // The run puts the data into the data directory, whatever the chosen name said.
-    p.App.DatenAusGeraetLesen = [&](TAnwendung&, const QString& datei) -> std::optional<QString> {
+    h.DatenAusGeraetLesen = [&](const QString& datei) -> std::optional<QString> {
         gefragt = datei;
         QDir().mkpath(p.Pfad(QStringLiteral("Daten")));
         QFile f(empfangen);
