@@ -31,7 +31,9 @@ qint64 ResidentKB() {
 }
 
 qsizetype OffeneDateien() {
-    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
+    return QDir(QStringLiteral("/proc/self/fd"))
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+        .size();
 }
 
 int Umgebung(const char* name, int vorgabe) {
@@ -52,7 +54,7 @@ TEST(Dauerlauf, ReadOutsWithRandomFaultsKeepMemoryAndHandlesFlat) {
     const QString daten = heim.Pfad(QStringLiteral("m.ome"));
     const QByteArray messung = heim.Messdatei(3000);
     heim.Schreiben(daten, messung);
-    SeriellenPortEinrichten(heim.App);
+    SeriellenPortEinrichten(heim.App.Geraete);
     const QString ziel = heim.DatenPfad() + QStringLiteral("Dauerlauf.ome");
 
     // The first read-outs fill caches and pools; the figures are taken after them.
@@ -74,8 +76,9 @@ TEST(Dauerlauf, ReadOutsWithRandomFaultsKeepMemoryAndHandlesFlat) {
         TSimProzess sim(heim.Heim(), QStringLiteral("TypA"), heim.Pfad(QStringLiteral("tty")),
                         argumente);
         ASSERT_TRUE(sim.Bereit());
-        heim.App.PortGeraet = sim.Link();
-        const auto gelesen = GeraetDatenLesen(heim.App, ziel);
+        heim.App.Geraete.PortGeraet = sim.Link();
+        const auto gelesen =
+            GeraetDatenLesen(heim.App, heim.App.Geraete, heim.App.AktuellesGeraet, ziel);
         const bool erwartet = !*f || std::string(f) == "bad-block";
         ASSERT_EQ(gelesen.has_value(), erwartet) << sim.Meldungen().toStdString();
         if (gelesen) {
