@@ -3,6 +3,7 @@
 #include "app/TAnwendung.h"
 #include "device/GeraeteKatalog.h"
 #include "graph/GraphDefaults.h"
+#include "shell/HilfeSeite.h"
 #include "shell/Konfiguration.h"
 #include "shell/ProgrammStart.h"
 #include "shell/Sprache.h"
@@ -49,5 +50,6 @@ void AnwendungStarten(TAnwendung& app, const QString& programmDatei, const QStri
     }
 
     SpracheLaden(app);
+    app.HilfeDatei = HilfeSeite::Datei(a.HilfePfad, a.Sprache);
     GeraeteLaden(app, app.AktuellesGeraet);
 }

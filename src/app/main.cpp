@@ -4,17 +4,62 @@
 #include "app/ui/TMainForm.h"
 #include "app/ui/TOrvanApplikation.h"
 #include "device/ui/TGeraetForm.h"
+#include "shell/HilfeSeite.h"
 #include "shell/ProgrammStart.h"
+#include "shell/VersionsInfo.h"
 #include "shell/ui/TQtBenutzer.h"
 
+#include <cstdio>
 #include <exception>
 #include <memory>
+#include <string_view>
+
+namespace {
+
+void HilfeAusgeben() {
+    std::printf(
+        "Kurven-Auswertungs-Software: reads the recorded data of data-logging instruments over\n"
+        "a serial line, shows measurement files as curves in graph windows and prepares\n"
+        "measurement jobs.\n\n"
+        "Usage: orvan [OPTION] [FILE]...\n\n"
+        "Each FILE is opened: a graph file (.ogr) in a graph window of its own, a measurement\n"
+        "file (.ome) or job file (.oor) as the curves of a new graph.\n\n"
+        "Options:\n"
+        "  -h, --help     show this help and exit\n"
+        "  -v, --version  show the version and exit\n\n"
+        "Environment:\n"
+        "  ORVAN_HOME     program directory to use (Config/, Daten/, Hilfe/) instead of the\n"
+        "                 directory of the program or its installed files\n");
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // These two need no window system.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--help" || option == "-h") {
+            HilfeAusgeben();
+            return 0;
+        }
+        if (option == "--version" || option == "-v") {
+            std::fputs(VersionsText(QStringLiteral("orvan")).toUtf8().constData(), stdout);
+            return 0;
+        }
+    }
     TOrvanApplikation qapp(argc, argv);
     TQtBenutzer benutzer;
     qapp.Benutzer = &benutzer;
     TAnwendung app(benutzer);
+    // Help in the language in use, also for the messages of the start-up.
+    benutzer.HilfeDatei = [&app] {
+        return HilfeSeite::Datei(app.AppConst.HilfePfad, app.AppConst.Sprache);
+    };
+    benutzer.HilfeTexte = [&app] {
+        const TSprachTexte& t = app.Texte;
+        return THilfeFensterTexte{t.HilfeFensterCaption, t.HilfeZurueckHint, t.HilfeVorHint,
+                                  t.HilfeInhaltHint,     t.HilfeSuchenHint,  t.HilfeBrowserCaption};
+    };
 
     std::unique_ptr<TMainForm> hauptfenster;
     try {
@@ -28,5 +73,7 @@ int main(int argc, char* argv[]) {
     // Device runs: the serial port and the progress dialog over the main window.
     GeraetOberflaecheEinrichten(app, app.Geraete, hauptfenster.get());
     hauptfenster->show();
+    // What Qt left of the arguments are the files to open.
+    hauptfenster->DateienOeffnen(qapp.arguments().mid(1));
     return qapp.exec();
 }

@@ -4,18 +4,41 @@
 #include "shell/Arbeitsspeicher.h"
 #include "shell/Diverse.h"
 #include "shell/ProgrammStart.h"
+#include "shell/VersionsInfo.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <cstdio>
 #include <new>
 
 namespace {
 
+const char kAufruf[] = "usage: orvan-cli [--home DIR] [--port DEVICE] [--yes|--no] COMMAND ARGS...";
+
 void Aufruf() {
-    Fehlerausgabe(QStringLiteral(
-        "usage: orvan-cli [--home DIR] [--port DEVICE] [--yes|--no] COMMAND ARGS..."));
+    Fehlerausgabe(QLatin1String(kAufruf));
     for (const TCliBefehl* b : TCliBefehl::Alle()) {
         Fehlerausgabe(QStringLiteral("  ") + QString::fromUtf8(b->Aufruf));
+    }
+}
+
+// --help: the same on standard output, with the options explained.
+void Hilfe() {
+    Ausgabe(QStringLiteral("Kurven-Auswertungs-Software without windows: reads and converts "
+                           "measurement, job and graph files and talks to the instrument."));
+    Ausgabe(QString());
+    Ausgabe(QLatin1String(kAufruf));
+    Ausgabe(QString());
+    Ausgabe(QStringLiteral("Options:"));
+    Ausgabe(QStringLiteral("  --home DIR      use DIR as the program directory (Config/, Daten/)"));
+    Ausgabe(QStringLiteral("  --port DEVICE   serial device for this run, e.g. /dev/ttyUSB0"));
+    Ausgabe(QStringLiteral("  --yes, --no     answer to the questions a command asks"));
+    Ausgabe(QStringLiteral("  --help          show this help and exit"));
+    Ausgabe(QStringLiteral("  --version       show the version and exit"));
+    Ausgabe(QString());
+    Ausgabe(QStringLiteral("Commands:"));
+    for (const TCliBefehl* b : TCliBefehl::Alle()) {
+        Ausgabe(QStringLiteral("  ") + QString::fromUtf8(b->Aufruf));
     }
 }
 
@@ -32,6 +55,12 @@ int main(int argc, char* argv[]) {
         const QString option = argumente.takeFirst();
         if ((option == u"--home" || option == u"--port") && !argumente.isEmpty()) {
             (option == u"--home" ? home : port) = argumente.takeFirst();
+        } else if (option == u"--help") {
+            Hilfe();
+            return 0;
+        } else if (option == u"--version") {
+            std::fputs(VersionsText(QStringLiteral("orvan-cli")).toUtf8().constData(), stdout);
+            return 0;
         } else if (option == u"--yes" || option == u"--no") {
             ja = option == u"--yes";
         } else {

@@ -3,15 +3,17 @@
 #include "device/GeraetAntworten.h"
 #include "device/TGeraetAnzeige.h"
 #include "device/TGeraetSchritte.h"
+#include "device/TGeraetUmgebung.h"
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
-#include "device/TGeraetUmgebung.h"
-#include "shell/TShellKontext.h"
+#include "shell/Konfiguration.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 
 TGeraetLauf::TGeraetLauf(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
                          const TGeraet& geraet, bool dialogZeigen, bool autoSchliessen)
-    : App(app), Umgebung(umgebung), AktuellesGeraet(aktuell), LaufGeraet(geraet), DialogZeigen(dialogZeigen), AutoSchliessen(autoSchliessen) {}
+    : App(app), Umgebung(umgebung), AktuellesGeraet(aktuell), LaufGeraet(geraet),
+      DialogZeigen(dialogZeigen), AutoSchliessen(autoSchliessen) {}
 
 TGeraetLauf::~TGeraetLauf() {
     // The transfer is bound to the port: it goes first.
@@ -24,10 +26,7 @@ QString TGeraetLauf::PortName() const {
         return Umgebung.PortGeraet;
     }
     // Port N is key "ComN" of section "Hardware"; without it the N-th serial port.
-    const int nr = App.AppConst.SeriellePortNr;
-    const TIniDatei ini(App.AppConst.KonfigurationsPfad + App.AppConst.UserKonfigDatei);
-    return ini.LiesText(QStringLiteral("Hardware"), QStringLiteral("Com%1").arg(nr),
-                        QStringLiteral("/dev/ttyS%1").arg(std::max(nr - 1, 0)));
+    return PortGeraet(App.AppConst, App.AppConst.SeriellePortNr);
 }
 
 bool TGeraetLauf::Ausfuehren(const QString& befehl, QString& parameter) {

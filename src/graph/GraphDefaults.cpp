@@ -68,7 +68,9 @@ void DiagrammDefaultLesen(const TIniDatei& ini, TDiagramm& d) {
         a.Gitterfarbe = FarbeLesen(ini, s, "Gitterfarbe", Farbe::clGray);
     }
     d.MarkerStil = LinienstilLesen(ini, kMarker, "Linienstil", "psDot");
-    d.MarkerFarbe = FarbeLesen(ini, kMarker, "Linienfarbe", Farbe::clYellow);
+    // A stored marker colour is kept whatever it is; without one the markers are red, which
+    // reads on a white plot and on paper (yellow, the old default, hardly does).
+    d.MarkerFarbe = FarbeLesen(ini, kMarker, "Linienfarbe", kMarkerFarbeVorgabe);
 }
 
 void DiagrammDefaultSchreiben(TIniDatei& ini, const TDiagramm& d) {

@@ -11,6 +11,9 @@ class TIniDatei;
 // the rest of the user's settings. Unknown style names read as 0.
 namespace GraphDefaults {
 
+// The marker colour when the user file names none.
+inline constexpr TColor kMarkerFarbeVorgabe = Farbe::clRed;
+
 // Only the fields kept in the configuration are touched.
 void DiagrammDefaultLesen(const TIniDatei& ini, TDiagramm& d);
 void DiagrammDefaultSchreiben(TIniDatei& ini, const TDiagramm& d);

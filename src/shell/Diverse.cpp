@@ -1,5 +1,6 @@
 #include "shell/Diverse.h"
 
+#include "shell/Nachricht.h"
 #include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
 
@@ -38,6 +39,21 @@ bool Bereich(TShellKontext& app, bool imBereich, bool zeigen, const QString& gre
 bool KeineZahl(TShellKontext& app, bool zeigen) {
     if (zeigen) {
         app.Nachricht(6);
+    }
+    return false;
+}
+
+bool Bereich(TBenutzer& benutzer, const TSprachTexte& texte, bool imBereich, bool zeigen,
+             const QString& grenzen) {
+    if (!imBereich && zeigen) {
+        Nachricht(benutzer, texte, 5, grenzen);
+    }
+    return imBereich;
+}
+
+bool KeineZahl(TBenutzer& benutzer, const TSprachTexte& texte, bool zeigen) {
+    if (zeigen) {
+        Nachricht(benutzer, texte, 6, QString());
     }
     return false;
 }
@@ -115,11 +131,16 @@ bool BitTextPruefen(TShellKontext& app, qint64 minimum, qint64 maximum, const QS
 
 bool GanzzahlPruefen(TShellKontext& app, qint32 minimum, qint32 maximum, const QString& text,
                      bool zeigen) {
+    return GanzzahlPruefen(*app.Benutzer, app.Texte, minimum, maximum, text, zeigen);
+}
+
+bool GanzzahlPruefen(TBenutzer& benutzer, const TSprachTexte& texte, qint32 minimum, qint32 maximum,
+                     const QString& text, bool zeigen) {
     const auto wert = Zahlen::GanzzahlLesen(text);
     if (!wert) {
-        return KeineZahl(app, zeigen);
+        return KeineZahl(benutzer, texte, zeigen);
     }
-    return Bereich(app, minimum <= *wert && *wert <= maximum, zeigen,
+    return Bereich(benutzer, texte, minimum <= *wert && *wert <= maximum, zeigen,
                    Grenzen(QString::number(minimum), QString::number(maximum)));
 }
 
@@ -136,11 +157,16 @@ bool KardinalzahlPruefen(TShellKontext& app, quint32 minimum, quint32 maximum, c
 
 bool GleitzahlPruefen(TShellKontext& app, const QString& text, bool zeigen, double minimum,
                       double maximum) {
+    return GleitzahlPruefen(*app.Benutzer, app.Texte, text, zeigen, minimum, maximum);
+}
+
+bool GleitzahlPruefen(TBenutzer& benutzer, const TSprachTexte& texte, const QString& text,
+                      bool zeigen, double minimum, double maximum) {
     const auto wert = Zahlen::GleitzahlLesen(text);
     if (!wert) {
-        return KeineZahl(app, zeigen);
+        return KeineZahl(benutzer, texte, zeigen);
     }
-    return Bereich(app, minimum <= *wert && *wert <= maximum, zeigen,
+    return Bereich(benutzer, texte, minimum <= *wert && *wert <= maximum, zeigen,
                    Grenzen(Zahlen::GleitzahlText(minimum), Zahlen::GleitzahlText(maximum)));
 }
 

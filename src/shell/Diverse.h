@@ -4,7 +4,9 @@
 #include <QtGlobal>
 #include <optional>
 
+class TBenutzer;
 class TShellKontext;
+struct TSprachTexte;
 
 // Small conversions shared by dialogs and file formats: style names, instrument version
 // texts, checks of typed numbers, packed BCD and directory texts.
@@ -38,6 +40,13 @@ bool KardinalzahlPruefen(TShellKontext& app, quint32 minimum, quint32 maximum, c
                          bool zeigen);
 bool GleitzahlPruefen(TShellKontext& app, const QString& text, bool zeigen, double minimum,
                       double maximum);
+
+// The same checks for windows that are given the user seam and the texts, not the whole
+// application context.
+bool GanzzahlPruefen(TBenutzer& benutzer, const TSprachTexte& texte, qint32 minimum, qint32 maximum,
+                     const QString& text, bool zeigen);
+bool GleitzahlPruefen(TBenutzer& benutzer, const TSprachTexte& texte, const QString& text,
+                      bool zeigen, double minimum, double maximum);
 
 quint8 ZahlZuBcd(quint8 zahl);
 quint8 BcdZuZahl(quint8 bcd);

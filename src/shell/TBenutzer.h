@@ -34,6 +34,9 @@ public:
     // A single-line input box; nothing when cancelled.
     virtual std::optional<QString> Eingabe(const QString& titel, const QString& frage,
                                            const QString& vorgabe) = 0;
+    // A colour chooser starting at `farbe` (0x00BBGGRR, as documents store colours); the
+    // chosen colour in the same form, nothing when cancelled.
+    virtual std::optional<quint32> FarbeWaehlen(const QString& titel, quint32 farbe) = 0;
     // The printer set-up dialog on the given printer; false when cancelled.
     virtual bool DruckDialog(QPrinter& drucker) = 0;
     // Opens the help pages at a help context.

@@ -43,6 +43,11 @@ std::optional<QString> TSkriptBenutzer::Eingabe(const QString&, const QString& f
     return Naechste(Eingaben);
 }
 
+std::optional<quint32> TSkriptBenutzer::FarbeWaehlen(const QString&, quint32 farbe) {
+    FarbStartwerte.append(farbe);
+    return Farben.isEmpty() ? std::nullopt : Farben.takeFirst();
+}
+
 bool TSkriptBenutzer::DruckDialog(QPrinter&) {
     return DruckenBestaetigen;
 }

@@ -8,7 +8,7 @@
 
 // A user who answers from a script and remembers what was shown: for the tests and for
 // orvan-cli. When a queue is empty, messages with only OK are answered OK, questions with
-// `FrageAntwort`, file dialogs and input boxes are cancelled.
+// `FrageAntwort`, file dialogs, input boxes and colour choosers are cancelled.
 class TSkriptBenutzer : public TBenutzer {
 public:
     int NachrichtZeigen(const TNachrichtInhalt& inhalt) override;
@@ -17,6 +17,7 @@ public:
     std::optional<QString> VerzeichnisWaehlen(const QString& titel, const QString& start) override;
     std::optional<QString> Eingabe(const QString& titel, const QString& frage,
                                    const QString& vorgabe) override;
+    std::optional<quint32> FarbeWaehlen(const QString& titel, quint32 farbe) override;
     bool DruckDialog(QPrinter& drucker) override;
     void HilfeZeigen(int kontext) override;
 
@@ -29,6 +30,7 @@ public:
     QList<std::optional<QString>> Dateien;
     QList<std::optional<QString>> Verzeichnisse;
     QList<std::optional<QString>> Eingaben;
+    QList<std::optional<quint32>> Farben;
     bool DruckenBestaetigen = true;
     std::function<void(const TNachrichtInhalt&)> BeiNachricht;
 
@@ -36,5 +38,6 @@ public:
     QVector<TNachrichtInhalt> Gezeigt;
     QVector<TDateiDialog> DateiDialoge;
     QStringList EingabeFragen;
+    QList<quint32> FarbStartwerte; // the colour each colour chooser started at
     QList<int> HilfeKontexte;
 };

@@ -70,3 +70,10 @@ QString VersionLesen(const QString& muster, const TVersionsRessource& ressource)
 void VersionLesen(const QString& muster, const QString& datei, QString& text) {
     text = VersionLesen(muster, RessourceVon(datei));
 }
+
+QString VersionsText(const QString& programm) {
+    QStringList eintraege;
+    VersionsInfoLesen(ProgrammVersion(), eintraege);
+    return programm + u' ' + VersionLesen(QStringLiteral("%d.%d.%d.%d"), ProgrammVersion()) +
+           u'\n' + eintraege.value(1) + u'\n' + eintraege.value(4) + u'\n';
+}

@@ -28,3 +28,7 @@ bool VersionsInfoLesen(const QString& datei, QStringList& liste);
 // "?" when there is no information.
 QString VersionLesen(const QString& muster, const TVersionsRessource& ressource);
 void VersionLesen(const QString& muster, const QString& datei, QString& text);
+
+// "<programm> <version>": what `--version` of each of the three programs prints, e.g.
+// "orvan-cli 0.3.1.29", followed by the description and the copyright line.
+QString VersionsText(const QString& programm);

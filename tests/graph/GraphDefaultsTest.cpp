@@ -49,7 +49,7 @@ TEST_F(GraphDefaultsTest, EmptyFileGivesTheBuiltInDefaults) {
     e.AchseRechts = {
         QStringLiteral("Achse Rechts"), 0, 100, false, 10, 10, 2, false, Farbe::clGray, QString()};
     e.MarkerStil = 2;
-    e.MarkerFarbe = Farbe::clYellow;
+    e.MarkerFarbe = Farbe::clRed; // reads on white, unlike yellow
     EXPECT_EQ(d, e);
 
     TKurve ek;

@@ -7,6 +7,7 @@
 #include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"
 #include "shell/Uhr.h"
+#include "shell/VersionsInfo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,6 +41,29 @@ int main(int argc, char* argv[]) {
     QStringList argumente = qapp.arguments().mid(1);
     QString home, geraet, link, daten, uhr;
     TSimOptionen opt;
+    if (argumente.contains(QStringLiteral("--help"))) {
+        std::printf("A simulated data-logging instrument on a pseudo-terminal, for trying out and\n"
+                    "testing orvan and orvan-cli without hardware.\n\n"
+                    "Usage: orvan-sim --home DIR --device NAME --link PATH [OPTION VALUE]...\n\n"
+                    "  --home DIR          program directory whose Config/Geraete.cfg describes "
+                    "the device\n"
+                    "  --device NAME       device type (a section of Geraete.cfg)\n"
+                    "  --link PATH         symbolic link to the pseudo-terminal the program opens\n"
+                    "  --data FILE.ome     recorded data the instrument sends when read out\n"
+                    "  --status N          device state reported (0-99)\n"
+                    "  --clock TEXT        instrument clock \"hh:nn:ss dd.mm.yy\"\n"
+                    "  --fault KIND        no-echo, garble, stall, bad-block, cancel or hangup\n"
+                    "  --max-seconds N     end after N seconds\n"
+                    "  --dot-ms N          milliseconds per progress dot\n"
+                    "  --clear-ms N        milliseconds the memory clearing takes\n"
+                    "  --help              show this help and exit\n"
+                    "  --version           show the version and exit\n");
+        return 0;
+    }
+    if (argumente.contains(QStringLiteral("--version"))) {
+        std::fputs(VersionsText(QStringLiteral("orvan-sim")).toUtf8().constData(), stdout);
+        return 0;
+    }
     while (!argumente.isEmpty()) {
         const QString a = argumente.takeFirst();
         if (argumente.isEmpty()) {

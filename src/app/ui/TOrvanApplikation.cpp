@@ -3,7 +3,9 @@
 #include "shell/Arbeitsspeicher.h"
 #include "shell/TBenutzer.h"
 
+#include <QKeyEvent>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QTranslator>
 #include <exception>
 #include <iostream>
@@ -36,8 +38,32 @@ void TOrvanApplikation::FehlerZeigen(TBenutzer* benutzer, const QString& text) {
     benutzer->NachrichtZeigen(inhalt);
 }
 
+bool TOrvanApplikation::F1Taste(QObject* empfaenger, QEvent* ereignis) {
+    if (Benutzer == nullptr || ereignis->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(ereignis)->key() != Qt::Key_F1) {
+        return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(empfaenger);
+    // Menus have their own F1 (the help of the highlighted entry, see the main window).
+    if (widget == nullptr || qobject_cast<QMenu*>(widget->window()) != nullptr) {
+        return false;
+    }
+    // The help context of the nearest window or control that names one.
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        const int kontext = w->property("HilfeKontext").toInt();
+        if (kontext > 0) {
+            Benutzer->HilfeZeigen(kontext);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool TOrvanApplikation::notify(QObject* empfaenger, QEvent* ereignis) {
     try {
+        if (F1Taste(empfaenger, ereignis)) {
+            return true;
+        }
         return QApplication::notify(empfaenger, ereignis);
     } catch (const std::bad_alloc&) {
         FehlerZeigen(Benutzer, Arbeitsspeicher::ErschoepftText());

@@ -19,4 +19,9 @@ public:
 
     // Shows an error text as the general error display does.
     static void FehlerZeigen(TBenutzer* benutzer, const QString& text);
+
+private:
+    // F1 in a dialog opens the help context that the dialog (or a control in it) names in its
+    // property "HilfeKontext". True when it did.
+    bool F1Taste(QObject* empfaenger, QEvent* ereignis);
 };

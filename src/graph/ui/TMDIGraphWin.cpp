@@ -7,11 +7,12 @@
 #include "graph/ui/GraphStile.h"
 #include "graph/ui/TAchsenTicker.h"
 #include "graph/ui/TGraphOverlay.h"
+#include "graph/ui/TGraphWinCfgForm.h"
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
 #include "shell/Konfiguration.h"
-#include "shell/TShellKontext.h"
 #include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
 #include "shell/Zahlen.h"
 
@@ -160,6 +161,7 @@ void TMDIGraphWin::ChartAnlegen() {
     aufbau->setContentsMargins(0, 0, 0, 0);
     aufbau->setSpacing(0);
     aufbau->addWidget(Chart, 1);
+    aufbau->addWidget(StatistikAnlegen());
     aufbau->addWidget(StatusBar2);
     aufbau->addWidget(StatusBar1);
     setMinimumSize(240, 180);
@@ -168,6 +170,10 @@ void TMDIGraphWin::ChartAnlegen() {
 void TMDIGraphWin::MarkerKnoepfeSetzen(QAction* marker1, QAction* marker2) {
     FMarkerKnopf[0] = marker1;
     FMarkerKnopf[1] = marker2;
+}
+
+void TMDIGraphWin::VorgabenSetzen(TVorgaben vorgaben) {
+    FVorgaben = std::move(vorgaben);
 }
 
 void TMDIGraphWin::DruckerSetzen(QPrinter* drucker) {
@@ -333,6 +339,7 @@ void TMDIGraphWin::GraphEigenschaftenKurvenSetzen() {
     for (const TKurve& k : Diagramm.Kurven) {
         KurveAnlegen(k);
     }
+    ++FStatistikStand;
     FTicker[1]->DatumZeit = Diagramm.DatumZeitAchse;
     Neuzeichnen();
 }
@@ -647,6 +654,7 @@ void TMDIGraphWin::MarkerSetzen() {
         d.Marker2X = d.Marker2YLinks = d.Marker2YRechts = 0;
     }
     FOverlay->Neuzeichnen();
+    StatistikAnfordern();
 }
 
 QPoint TMDIGraphWin::Fadenkreuz() const {
@@ -684,6 +692,7 @@ void TMDIGraphWin::ChartMouseDown(QMouseEvent* ereignis) {
             (nummer == 0 ? d.Marker1X : d.Marker2X) = w.X;
             (nummer == 0 ? d.Marker1YLinks : d.Marker2YLinks) = w.YLinks;
             (nummer == 0 ? d.Marker1YRechts : d.Marker2YRechts) = w.YRechts;
+            MarkerFangen(nummer);
             MarkerSetzen();
             gesetzt = true;
         }
@@ -740,6 +749,7 @@ void TMDIGraphWin::ChartMouseMove(QMouseEvent* ereignis) {
     FOverlay->Fadenkreuz = p;
     FOverlay->Neuzeichnen();
     Panelsetzen(p.x(), p.y());
+    StatistikCursor(BerechneRealWerte(p.x(), p.y()).X);
 }
 
 void TMDIGraphWin::ChartMouseUp(QMouseEvent* ereignis) {
@@ -778,8 +788,21 @@ bool TMDIGraphWin::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 void TMDIGraphWin::GraphEigenschaftenBearbeiten() {
     GraphEigenschaftenLesen();
-    // The graph properties dialog comes with its own subsystem.
-    FApp.Nachricht(999, QString(FApp.Texte.GraphEigenschaftenCaption).remove(u'&'));
+    TDiagramm eigenesDiagramm = FVorgaben.DefaultDiagramm ? TDiagramm() : Diagramm;
+    TKurve eigeneKurve = FKurvenVorlage;
+    TGraphWinCfgForm dialog(Diagramm, FApp.AppConst, FApp.Texte, *FApp.Benutzer,
+                            FVorgaben.DefaultKurve ? *FVorgaben.DefaultKurve : eigeneKurve,
+                            FVorgaben.DefaultDiagramm ? *FVorgaben.DefaultDiagramm
+                                                      : eigenesDiagramm,
+                            FVorgaben.Schreiben, this);
+    connect(&dialog, &TGraphWinCfgForm::Speichern, this, [this](const TDiagramm& kopie) {
+        Gespeichert = false;
+        DiagrammKopieren(kopie, Diagramm);
+        GraphEigenschaftenSetzen();
+    });
+    connect(&dialog, &TGraphWinCfgForm::EinheitenBearbeitenGewuenscht, this,
+            &TMDIGraphWin::EinheitenBearbeitenGewuenscht);
+    dialog.exec();
 }
 
 void TMDIGraphWin::closeEvent(QCloseEvent* ereignis) {
@@ -798,15 +821,22 @@ void TMDIGraphWin::closeEvent(QCloseEvent* ereignis) {
         }
     }
     TAppConst& a = FApp.AppConst;
-    const QWidget* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()) != nullptr
-                                ? parentWidget()
-                                : static_cast<QWidget*>(this);
-    const QRect lage = rahmen->isMaximized() ? rahmen->normalGeometry() : rahmen->geometry();
+    QWidget* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()) != nullptr
+                          ? parentWidget()
+                          : static_cast<QWidget*>(this);
+    // A minimised window is a title-bar strip and a maximised one fills the area; the size
+    // to remember is the one it has as a normal window. A window inside the main window has
+    // no normal geometry of its own to ask for, so it is made normal on its way out.
+    const bool maximiert = rahmen->isMaximized();
+    if (rahmen->isMinimized() || maximiert) {
+        rahmen->showNormal();
+    }
+    const QRect lage = rahmen->geometry();
     a.FensterLinks = lage.left();
     a.FensterOben = lage.top();
     a.FensterBreite = lage.width();
     a.FensterHoehe = lage.height();
-    a.FensterMaximiert = rahmen->isMaximized();
+    a.FensterMaximiert = maximiert;
     FensterPositionSpeichern(FApp);
     ereignis->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/DateiInDiagramm.h"
 #include "graph/TDiagramm.h"
 
 #include <QImage>
@@ -8,7 +9,9 @@
 #include <QSharedPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCPAxis;
@@ -23,7 +26,10 @@ class TAchsenTicker;
 class TShellKontext;
 class TGraphOverlay;
 class TParser;
+class TStatistikTafel;
+class QToolButton;
 struct TMessDatei;
+
 
 // A graph window: one graph document shown in a chart, with zoom, scroll, the date/time
 // switch, two measuring markers and the cross-hair read-out under the mouse. The document is
@@ -48,6 +54,15 @@ public:
     void MarkerKnoepfeSetzen(QAction* marker1, QAction* marker2);
     // The program's printer (the printer set-up dialog works on it).
     void DruckerSetzen(QPrinter* drucker);
+    // What the properties dialog edits beyond the document: the program's graph defaults,
+    // and the writer of the whole user configuration file for its button Default. The main
+    // window sets them; without them the dialog edits copies and Default writes nothing.
+    struct TVorgaben {
+        TDiagramm* DefaultDiagramm = nullptr;
+        TKurve* DefaultKurve = nullptr;
+        std::function<bool()> Schreiben;
+    };
+    void VorgabenSetzen(TVorgaben vorgaben);
 
     // Commands of the main window.
     void DateiSpeichern();
@@ -56,7 +71,7 @@ public:
     void DateiExportieren();
     void GraphDateiExportieren(const QString& name);
     void GraphDrucken();
-    void DateiInDiagramm(TMessDatei& messung);
+    void DateiInDiagramm(TMessDatei& messung, const TImportQuelle& quelle = {});
     void GraphEigenschaftenBearbeiten();
     void ZoomGross();
     void ZoomKlein();
@@ -110,10 +125,25 @@ public:
     QPoint Fadenkreuz() const;
     TParser& Parser() { return *FParser; }
 
+    // The statistics table below the chart (TMDIGraphWinStatistik.cpp).
+    TStatistikTafel* StatistikTafel = nullptr;
+    void StatistikZeigen(bool an);
+    // Computes the table again at the next pass of the event loop / at once.
+    void StatistikAnfordern();
+    void StatistikBerechnen();
+    // The "Cursor" column: each curve's value at shown X `x` (none: empty).
+    void StatistikCursor(std::optional<double> x);
+    void StatistikExportieren();
+
     // The mouse on the chart, as the chart reports it.
     void ChartMouseDown(QMouseEvent* ereignis);
     void ChartMouseMove(QMouseEvent* ereignis);
     void ChartMouseUp(QMouseEvent* ereignis);
+
+signals:
+    // The properties dialog asks for the settings dialog on its units tab; the main window
+    // connects it. The dialog reads the unit list again when this returns.
+    void EinheitenBearbeitenGewuenscht();
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -135,9 +165,14 @@ private:
     void AchseLesen(int nummer, TAchse& achse) const;
     void KurveAnlegen(const TKurve& kurve);
     void Panelsetzen(int x, int y);
+    QWidget* StatistikAnlegen();
+    QVector<bool> XAufsteigend() const;
+    // Moves a marker just set onto the nearest point of the curve chosen in the table.
+    void MarkerFangen(int nummer);
 
     TShellKontext& FApp;
     const TKurve& FKurvenVorlage;
+    TVorgaben FVorgaben;
     std::unique_ptr<TParser> FParser;
     QCPTextElement* FTitel = nullptr;
     QCPTextElement* FFuss = nullptr;
@@ -163,4 +198,17 @@ private:
     bool FZoomZiehen = false;
     bool FSchieben = false;
     QPoint FSchiebeLetzte;
+    // Statistics: what the shown figures were computed from, to skip a needless pass.
+    struct TStatistikStand {
+        double Von = 0, Bis = 0;
+        bool Marker = false;
+        quint64 Kurven = 0;
+        bool operator==(const TStatistikStand&) const = default;
+    };
+    QToolButton* FStatistikKnopf = nullptr;
+    bool FStatistikAusstehend = false;
+    quint64 FStatistikStand = 1; // counts the rebuilds of the series
+    std::optional<TStatistikStand> FStatistikBerechnet;
+    QVector<qsizetype> FStatistikKurven; // curve index of each table row
+    std::optional<double> FCursorX;
 };

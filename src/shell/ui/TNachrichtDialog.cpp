@@ -47,6 +47,8 @@ TNachrichtDialog::TNachrichtDialog(const TNachrichtInhalt& inhalt, const QString
     : QDialog(eltern) {
     setWindowTitle(Ueberschrift(inhalt.Typ, titel));
     setModal(true);
+    // F1 opens the same help as the Help button.
+    setProperty("HilfeKontext", inhalt.HilfeKontext);
 
     auto* zeile = new QHBoxLayout;
     if (inhalt.Typ != TNachrichtTyp::Eigen) {
@@ -118,4 +120,6 @@ void TNachrichtDialog::keyPressEvent(QKeyEvent* ereignis) {
 }
 
 // Reached by the close box (Escape is handled above).
-void TNachrichtDialog::reject() { done(mrCancel); }
+void TNachrichtDialog::reject() {
+    done(mrCancel);
+}

@@ -1,8 +1,12 @@
 #include "shell/ui/TQtBenutzer.h"
 
+#include "shell/HilfeSeite.h"
 #include "shell/ui/TNachrichtDialog.h"
 
-#include <QDesktopServices>
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileInfo>
+#include <QTextBrowser>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPrintDialog>
@@ -55,8 +59,8 @@ QString QtDateiFilter(const QString& filter) {
 }
 
 int TQtBenutzer::NachrichtZeigen(const TNachrichtInhalt& inhalt) {
-    TNachrichtDialog dialog(inhalt, Titel, [this](int kontext) { HilfeZeigen(kontext); },
-                            Elternfenster);
+    TNachrichtDialog dialog(
+        inhalt, Titel, [this](int kontext) { HilfeZeigen(kontext); }, Elternfenster);
     return dialog.exec();
 }
 
@@ -68,8 +72,7 @@ std::optional<QString> TQtBenutzer::DateiSpeichern(const TDateiDialog& dialog) {
     return DateiDialogZeigen(Elternfenster, dialog, true);
 }
 
-std::optional<QString> TQtBenutzer::VerzeichnisWaehlen(const QString& titel,
-                                                       const QString& start) {
+std::optional<QString> TQtBenutzer::VerzeichnisWaehlen(const QString& titel, const QString& start) {
     const QString verzeichnis = QFileDialog::getExistingDirectory(
         Elternfenster, titel, start, QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (verzeichnis.isEmpty()) {
@@ -89,16 +92,49 @@ std::optional<QString> TQtBenutzer::Eingabe(const QString& titel, const QString&
     return text;
 }
 
+std::optional<quint32> TQtBenutzer::FarbeWaehlen(const QString& titel, quint32 farbe) {
+    // Documents keep 0x00BBGGRR; Qt counts red in the low byte the other way round.
+    const QColor start(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
+    const QColor gewaehlt =
+        QColorDialog::getColor(start, Elternfenster, titel, QColorDialog::DontUseNativeDialog);
+    if (!gewaehlt.isValid()) {
+        return std::nullopt;
+    }
+    return quint32(gewaehlt.red()) | quint32(gewaehlt.green()) << 8 |
+           quint32(gewaehlt.blue()) << 16;
+}
+
 bool TQtBenutzer::DruckDialog(QPrinter& drucker) {
     QPrintDialog dialog(&drucker, Elternfenster);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void TQtBenutzer::HilfeZeigen(int kontext) {
-    if (HilfeDatei.isEmpty()) {
+    if (!HilfeDatei) {
         return;
     }
-    QUrl adresse = QUrl::fromLocalFile(HilfeDatei);
-    adresse.setFragment(QStringLiteral("k%1").arg(kontext));
-    QDesktopServices::openUrl(adresse);
+    // Over a modal dialog (a message, the progress dialog) the help window must belong to
+    // that dialog, or the dialog would block it.
+    QWidget* eltern = QApplication::activeModalWidget();
+    if (eltern == nullptr) {
+        eltern = Elternfenster;
+    }
+    if (FHilfe && FHilfe->parentWidget() != eltern) {
+        delete FHilfe;
+    }
+    if (!FHilfe) {
+        FHilfe = new THilfeFenster(eltern);
+    }
+    if (HilfeTexte) {
+        FHilfe->TexteSetzen(HilfeTexte());
+    }
+    const QString datei = HilfeDatei();
+    if (QFileInfo(datei).isFile()) {
+        FHilfe->Zeigen(HilfeSeite::Adresse(datei, kontext));
+    } else {
+        FHilfe->Browser()->setPlainText(datei + QStringLiteral(": ?"));
+    }
+    FHilfe->show();
+    FHilfe->raise();
+    FHilfe->activateWindow();
 }

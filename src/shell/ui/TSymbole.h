@@ -3,15 +3,13 @@
 #include <QIcon>
 #include <QString>
 
-// The 16 x 16 pictures of the menus and the tool bar. An icon of the desktop's icon theme is
-// used where the theme has one; every picture also has a drawing of our own, so the program
-// looks complete on a bare system too.
+// The pictures of the program: the application icon and the pictures of the menus and the
+// tool bar, SVG files of the program's resource file (resources/Orvan.qrc).
 class TSymbole {
 public:
-    // `name` is the picture's own name (the action prefix, e.g. "DateiNeu").
+    // `name` is the picture's own name (the action prefix, e.g. "DateiNeu"); an empty icon
+    // for a name without picture.
     static QIcon Symbol(const QString& name);
-    // Only our own drawing, without asking the theme.
-    static QIcon Gezeichnet(const QString& name);
-    // The icon theme to use when the platform names none.
-    static void ThemaWaehlen();
+    // The application icon (window icon of every window).
+    static QIcon Programm();
 };
