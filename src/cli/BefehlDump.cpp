@@ -1,10 +1,9 @@
 // dump FILE [--job]: a measurement or job file read as the main window reads it, as JSON.
-#include "cli/MessDateiJson.h"
+#include "cli/MessDateiJsonStrom.h"
 #include "cli/TCliKontext.h"
 #include "measurement/MessDateiLeser.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <cstdio>
 
 namespace {
@@ -30,14 +29,16 @@ int Dump(TCliKontext& k, const QStringList& argumente) {
     if (e.Weg == TEinleseWeg::Abgelehnt) {
         return cliAbgelehnt;
     }
-    QJsonObject json = MessDateiNachJson(k.App.ArbeitsDatei);
     QJsonArray nachrichten;
     for (qsizetype i = vorher; i < k.Benutzer.Gezeigt.size(); ++i) {
         nachrichten.append(k.Benutzer.Gezeigt[i].Nummer);
     }
-    json["Nachrichten"] = nachrichten;
-    const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    // The values go out as they are written, not as a document held in memory.
+    if (!MessDateiJsonSchreiben(k.App.ArbeitsDatei, {{QStringLiteral("Nachrichten"), nachrichten}},
+                                stdout)) {
+        Fehlerausgabe(QStringLiteral("error: writing to standard output failed"));
+        return cliFehler;
+    }
     return cliFertig;
 }
 

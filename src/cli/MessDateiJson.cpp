@@ -29,6 +29,14 @@ QJsonArray Werte(const QVector<double>& werte) {
     return a;
 }
 
+} // namespace
+
+QString MesswerteMarke(int reihe) {
+    return QStringLiteral("@Messwerte %1@").arg(reihe);
+}
+
+namespace {
+
 // Reads keys of one object; the first unusable one ends the conversion.
 class TJsonLeser {
 public:
@@ -140,7 +148,7 @@ private:
 
 } // namespace
 
-QJsonObject MessDateiNachJson(const TMessDatei& d) {
+QJsonObject MessDateiNachJson(const TMessDatei& d, bool mitWerten) {
     QJsonObject o;
     o["Name"] = d.Name;
     o["Version"] = d.Version;
@@ -209,7 +217,11 @@ QJsonObject MessDateiNachJson(const TMessDatei& d) {
         j["Abstand"] = qint64(r.Abstand);
         j["Name"] = r.Name;
         j["Einheit"] = r.Einheit;
-        j["Messwerte"] = QJsonArray{Werte(r.Messwerte[0]), Werte(r.Messwerte[1])};
+        if (mitWerten) {
+            j["Messwerte"] = QJsonArray{Werte(r.Messwerte[0]), Werte(r.Messwerte[1])};
+        } else {
+            j["Messwerte"] = MesswerteMarke(int(reihen.size()));
+        }
         reihen.append(j);
     }
     o["Messreihen"] = reihen;

@@ -1,6 +1,7 @@
 // orvan-cli: the program's work without windows, for scripts and batch conversion.
 #include "cli/TCliKontext.h"
 #include "app/AnwendungStarten.h"
+#include "shell/Arbeitsspeicher.h"
 #include "shell/Diverse.h"
 #include "shell/ProgrammStart.h"
 #include "shell/VersionsInfo.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -102,5 +104,12 @@ int main(int argc, char* argv[]) {
     AnwendungStarten(app, qapp.applicationFilePath(), programmPfad);
 
     TCliKontext kontext{app, benutzer};
-    return befehl->Funktion(kontext, argumente);
+    try {
+        return befehl->Funktion(kontext, argumente);
+    } catch (const std::bad_alloc&) {
+        // Readers check what a file asks for; whatever still runs out of memory ends here
+        // with a message rather than an abort.
+        Fehlerausgabe(QStringLiteral("error: ") + Arbeitsspeicher::ErschoepftText());
+        return cliFehler;
+    }
 }

@@ -1,5 +1,6 @@
 #include "graph/GraphDatei.h"
 
+#include "shell/Arbeitsspeicher.h"
 #include "shell/TShellKontext.h"
 #include "shell/Textkodierung.h"
 
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <new>
 
 namespace GraphDatei {
 
@@ -157,6 +159,11 @@ void KurveLesen(TLeser& l, TKurve& k, double& xMin, bool& xMinGesetzt) {
     // leave room for them.
     if (h < -1 || (n > 0 && n > (l.Rest() - (kKurveMindestens - 10) - kMarkerGroesse) / 16)) {
         l.Fehler(QStringLiteral("Die Punktanzahl %1 passt nicht in den Rest der Datei").arg(n));
+    }
+    const QString zuViel = Arbeitsspeicher::Pruefen(
+        16 * std::max<qint64>(n, 0), QStringLiteral("Das Lesen von %1 Punkten").arg(n));
+    if (!zuViel.isEmpty()) {
+        l.Fehler(zuViel);
     }
     k.Werte[0].resize(n);
     k.Werte[1].resize(n);
@@ -382,6 +389,11 @@ TLeseErgebnis Uebernehmen(TLeser& l, TDiagramm& neu, TDiagramm& d) {
         e.Zustand = TLeseErgebnis::Unlesbar;
         e.Fehler = f.Fehler;
         e.Position = f.Position;
+        return e;
+    } catch (const std::bad_alloc&) {
+        e.Zustand = TLeseErgebnis::Unlesbar;
+        e.Fehler = Arbeitsspeicher::ErschoepftText();
+        e.Position = l.Position();
         return e;
     }
     d = std::move(neu);

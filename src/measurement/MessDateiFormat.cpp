@@ -2,12 +2,16 @@
 
 #include "measurement/Wertbreite.h"
 #include "measurement/Zeitstempel.h"
+#include "shell/Arbeitsspeicher.h"
 #include "shell/Textkodierung.h"
 
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <queue>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -112,7 +116,6 @@ struct TQuelle {
     double Konstante = 1;
     double Null = 0;
     quint64 Abstand = 1;
-    quint64 Rest = 0; // current cycle mod Abstand
     QVector<double>* Zeit = nullptr;
     QVector<double>* Wert = nullptr;
 };
@@ -356,11 +359,22 @@ TLeseErgebnis MessDatenLesen(QByteArrayView bytes, const TKopfInfo& kopf, TMessD
         }
     }
     const qint64 takte = TakteBisEnde(laenge, az, quellen);
+    // Each stored value uses up its bytes, so no series can get more than the data part's
+    // length allows, whatever the file declares.
+    auto werteDerReihe = [&](const TQuelle& q) {
+        return std::min(Vorkommen(takte, q.Abstand), std::max<qint64>(laenge, 0) / q.Breite + 1);
+    };
+    qint64 alleWerte = 0;
+    for (const TQuelle& q : quellen) {
+        alleWerte += werteDerReihe(q);
+    }
+    const QString zuViel = Arbeitsspeicher::Pruefen(
+        16 * alleWerte, QStringLiteral("Das Lesen von %1 Messwerten").arg(alleWerte));
+    if (!zuViel.isEmpty()) {
+        return TLeseErgebnis::Fehler(zuViel, start);
+    }
     for (TQuelle& q : quellen) {
-        // Each stored value uses up its bytes, so no series can get more than the data
-        // part's length allows, whatever the file declares.
-        const qint64 n =
-            std::min(Vorkommen(takte, q.Abstand), std::max<qint64>(laenge, 0) / q.Breite + 1);
+        const qint64 n = werteDerReihe(q);
         q.Zeit->reserve(n);
         q.Wert->reserve(n);
     }
@@ -403,66 +417,72 @@ TLeseErgebnis MessDatenLesen(QByteArrayView bytes, const TKopfInfo& kopf, TMessD
         fertig = true;
     }
 
-    quint64 restZ = 0;
+    // Later cycles: only the cycles that store something are visited, in order, and within
+    // a cycle the intermediate stamp comes first, then the series in their order. The time
+    // runs on by one period per cycle, skipped cycles included. Series stored in every cycle
+    // are walked directly; the others wait in a queue ordered by their next cycle.
     const bool erstZuerst = !quellen.isEmpty() && quellen[0].Reihe == 0;
-    while (!fertig) {
-        t += periode;
-        bool etwas = false;
-        if (az > 0 && ++restZ == az) {
-            restZ = 0;
+    using TTermin = std::pair<quint64, int>; // cycle, index into quellen
+    std::priority_queue<TTermin, std::vector<TTermin>, std::greater<TTermin>> termine;
+    QVector<int> jedenTakt;
+    for (int i = 0; i < quellen.size(); ++i) {
+        if (quellen[i].Abstand == 1) {
+            jedenTakt.append(i);
+        } else {
+            termine.push({quellen[i].Abstand, i});
         }
-        if (az > 0 && restZ == 0) {
+    }
+    QVector<int> faellig; // the series of the current cycle, in order
+    quint64 takt = 0;
+    quint64 naechsterStempel = az > 0 ? az : std::numeric_limits<quint64>::max();
+    while (!fertig) {
+        quint64 naechster = naechsterStempel;
+        if (!jedenTakt.isEmpty()) {
+            naechster = takt + 1;
+        } else if (!termine.empty()) {
+            naechster = std::min(naechster, termine.top().first);
+        }
+        t = naechster - takt == 1 ? t + periode : ZeitFortschreiben(t, periode, naechster - takt);
+        takt = naechster;
+        const bool andere = !termine.empty() && termine.top().first == takt;
+        if (naechsterStempel == takt) {
             zwischenstempel(t);
             verbraucht += 8;
-            etwas = true;
+            naechsterStempel += az;
             if (verbraucht >= laenge) {
                 // The check after series 0 ends the data part; series 0 may still get its
                 // value of this cycle.
-                if (erstZuerst) {
-                    TQuelle& q = quellen[0];
-                    if (++q.Rest == q.Abstand) {
-                        q.Rest = 0;
-                    }
-                    if (q.Rest == 0) {
-                        speichern(q);
-                    }
+                if (erstZuerst &&
+                    (quellen[0].Abstand == 1 || (andere && termine.top().second == 0))) {
+                    speichern(quellen[0]);
                 }
                 break;
             }
         }
-        for (TQuelle& q : quellen) {
-            if (++q.Rest == q.Abstand) {
-                q.Rest = 0;
-            }
-            if (q.Rest == 0) {
-                speichern(q);
-                etwas = true;
-                if (verbraucht >= laenge) {
-                    fertig = true;
-                    break;
+        const QVector<int>* reihenfolge = &jedenTakt;
+        if (andere) {
+            // Merge the waiting series due now with those of every cycle.
+            faellig.clear();
+            qsizetype j = 0;
+            while (!termine.empty() && termine.top().first == takt) {
+                const int i = termine.top().second;
+                termine.pop();
+                termine.push({takt + quellen[i].Abstand, i});
+                while (j < jedenTakt.size() && jedenTakt[j] < i) {
+                    faellig.append(jedenTakt[j++]);
                 }
+                faellig.append(i);
             }
+            while (j < jedenTakt.size()) {
+                faellig.append(jedenTakt[j++]);
+            }
+            reihenfolge = &faellig;
         }
-        if (!etwas && !fertig) {
-            // Nothing was stored in this cycle: go straight to the cycle before the next one
-            // that stores something, counting the time on as the cycles would.
-            quint64 luecke = az > 0 ? az - restZ : std::numeric_limits<quint64>::max();
-            for (const TQuelle& q : quellen) {
-                luecke = std::min(luecke, q.Abstand - q.Rest);
-            }
-            const quint64 leer = luecke - 1;
-            if (leer < (quint64(1) << 20)) {
-                for (quint64 k = 0; k < leer; ++k) {
-                    t += periode;
-                }
-            } else {
-                t += double(leer) * periode;
-            }
-            if (az > 0) {
-                restZ = (restZ + leer) % az;
-            }
-            for (TQuelle& q : quellen) {
-                q.Rest = (q.Rest + leer) % q.Abstand;
+        for (int i : *reihenfolge) {
+            speichern(quellen[i]);
+            if (verbraucht >= laenge) {
+                fertig = true;
+                break;
             }
         }
     }

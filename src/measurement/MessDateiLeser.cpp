@@ -2,16 +2,19 @@
 
 #include "device/GeraeteKatalog.h"
 #include "measurement/MessDateiFormat.h"
+#include "shell/Arbeitsspeicher.h"
 #include "shell/DatumZeit.h"
 #include "shell/TShellKontext.h"
 #include "shell/TNachrichtInhalt.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <new>
 
 namespace {
 
 constexpr qint64 kErsterBlock = 1 << 16;
+constexpr qint64 kRohBlock = 1 << 20;
 // The longest header part the check reads: position 19, two texts, 13 bytes.
 constexpr qint64 kPruefLaenge = 19 + 2 + 65535 + 2 + 65535 + 13;
 
@@ -70,8 +73,10 @@ bool MessDateiPruefen(TShellKontext& app, const QString& datei, TMessDatei& arbe
     return g.Fehler.isEmpty();
 }
 
-TLeseErgebnis MessDateiLesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
-                             TMessDatei& ziel) {
+namespace {
+
+TLeseErgebnis Lesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
+                    TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
     if (!e) {
@@ -130,7 +135,7 @@ TLeseErgebnis MessDateiLesen(TShellKontext& app, const QString& datei, bool nurA
     return {};
 }
 
-TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei& ziel) {
+TLeseErgebnis RohLesen(TShellKontext& app, const QString& datei, TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
     if (!e) {
@@ -142,13 +147,12 @@ TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei
                             QStringLiteral("Die Datei ist mit %1 Bytes zu groß").arg(groesse), 0),
                         datei);
     }
-    QByteArray bytes;
-    if (!Nachlesen(f, bytes, groesse) || bytes.size() != groesse) {
-        return MitDatei(
-            TLeseErgebnis::Fehler(QStringLiteral("Lesefehler: ") + f.errorString(), bytes.size()),
-            datei);
+    // Two doubles per byte; the bytes themselves are read a block at a time.
+    const QString zuViel = Arbeitsspeicher::Pruefen(
+        16 * groesse + kRohBlock, QStringLiteral("Der Import von %1 Bytes").arg(groesse));
+    if (!zuViel.isEmpty()) {
+        return MitDatei(TLeseErgebnis::Fehler(zuViel, -1), datei);
     }
-    f.close();
 
     // The modification time as the old file systems kept it: local time in 2-second steps.
     QDateTime zeit = QFileInfo(datei).lastModified();
@@ -173,14 +177,27 @@ TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei
         // A record without a measuring frequency (nothing read yet) counts one byte per
         // second rather than dividing by zero.
         const double tage = (ziel.Messfrequenz > 0 ? ziel.Messfrequenz : 1.0) * 86400.0;
-        r.Messwerte[0].reserve(groesse);
-        r.Messwerte[1].reserve(groesse);
-        const uchar* b = reinterpret_cast<const uchar*>(bytes.constData());
-        for (qint64 j = 0; j < groesse; ++j) {
-            r.Messwerte[0].append(start + double(j) / tage);
-            r.Messwerte[1].append(double(b[j]));
+        r.Messwerte[0].resize(groesse);
+        r.Messwerte[1].resize(groesse);
+        double* zeiten = r.Messwerte[0].data();
+        double* werte = r.Messwerte[1].data();
+        QByteArray block(std::min(groesse, kRohBlock), Qt::Uninitialized);
+        qint64 j = 0;
+        while (j < groesse) {
+            const qint64 n = f.read(block.data(), std::min<qint64>(block.size(), groesse - j));
+            if (n <= 0) {
+                return MitDatei(
+                    TLeseErgebnis::Fehler(QStringLiteral("Lesefehler: ") + f.errorString(), j),
+                    datei);
+            }
+            const uchar* b = reinterpret_cast<const uchar*>(block.constData());
+            for (qint64 k = 0; k < n; ++k, ++j) {
+                zeiten[j] = start + double(j) / tage;
+                werte[j] = double(b[k]);
+            }
         }
     }
+    f.close();
     TAuftrag& a = ziel.Auftrag;
     a.AnzahlReihen = 1;
     a.MessTakte = groesse == 0 ? 1 : quint32(groesse);
@@ -207,6 +224,27 @@ TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei
         ziel.KanalInfo[KanalInfoZeile::KanalAbstand][0] = 1;
     }
     return {};
+}
+
+} // namespace
+
+// An allocation that fails despite the checks ends the read with a message; `ziel` is only
+// assigned at the very end, so it stays as it was.
+TLeseErgebnis MessDateiLesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
+                             TMessDatei& ziel) {
+    try {
+        return Lesen(app, datei, nurAuftrag, ziel);
+    } catch (const std::bad_alloc&) {
+        return MitDatei(TLeseErgebnis::Fehler(Arbeitsspeicher::ErschoepftText(), -1), datei);
+    }
+}
+
+TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei& ziel) {
+    try {
+        return RohLesen(app, datei, ziel);
+    } catch (const std::bad_alloc&) {
+        return MitDatei(TLeseErgebnis::Fehler(Arbeitsspeicher::ErschoepftText(), -1), datei);
+    }
 }
 
 TEinleseErgebnis MessDateiEinlesen(TShellKontext& app, const QString& datei, bool nurAuftrag,

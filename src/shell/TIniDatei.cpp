@@ -27,26 +27,85 @@ QString WertAufbereiten(const QString& roh) {
 
 TIniDatei::TIniDatei(const QString& pfad) : FPfad(pfad) {
     // Only a file counts: a directory of that name reads as empty (and cannot be written).
-    if (!QFileInfo(pfad).isFile()) {
+    const QFileInfo info(pfad);
+    if (!info.isFile()) {
         return;
     }
     QFile datei(pfad);
     FVorhanden = true;
+    // The program's INI files are a few kilobytes; a huge one is refused before it costs
+    // time and memory at every start.
+    if (info.size() > kGroessteDatei) {
+        FLesefehler = QStringLiteral("Die Datei ist mit %1 Bytes größer als die erlaubten %2 "
+                                     "Bytes und wird nicht gelesen")
+                          .arg(info.size())
+                          .arg(kGroessteDatei);
+        return;
+    }
     if (!datei.open(QIODevice::ReadOnly)) {
         FLesefehler = datei.errorString();
         return;
     }
-    QByteArray bytes = datei.readAll();
+    QByteArray bytes = datei.read(kGroessteDatei + 1);
+    if (bytes.size() > kGroessteDatei) {
+        FLesefehler = QStringLiteral("Die Datei ist größer als die erlaubten %1 Bytes und wird "
+                                     "nicht gelesen")
+                          .arg(kGroessteDatei);
+        return;
+    }
+    const qsizetype zeilen = bytes.count('\n') + 1;
+    if (zeilen > kMeisteZeilen) {
+        FLesefehler = QStringLiteral("Die Datei hat %1 Zeilen, mehr als die erlaubten %2, und "
+                                     "wird nicht gelesen")
+                          .arg(zeilen)
+                          .arg(kMeisteZeilen);
+        return;
+    }
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         FBom = true;
         bytes.remove(0, 3);
     }
-    FUtf8 = Textkodierung::IstGueltigesUtf8(bytes);
-    const QString text = FUtf8 ? QString::fromUtf8(bytes) : Textkodierung::AusWindows1252(bytes);
+    const QString text = Dekodieren(bytes);
     if (text.contains(QLatin1String("\r\n"))) {
         FZeilenende = QStringLiteral("\r\n");
     }
     Zerlegen(text);
+}
+
+QString TIniDatei::Dekodieren(const QByteArray& bytes) {
+    FUtf8 = Textkodierung::IstGueltigesUtf8(bytes);
+    if (FUtf8) {
+        return QString::fromUtf8(bytes);
+    }
+    // Line by line: a UTF-8 file with one stray byte keeps its other lines intact. The file
+    // is written back as UTF-8 when any line holds UTF-8 beyond plain ASCII.
+    QString text;
+    text.reserve(bytes.size());
+    bool utf8Zeichen = false;
+    qsizetype anfang = 0;
+    int nummer = 1;
+    while (anfang <= bytes.size()) {
+        qsizetype ende = bytes.indexOf('\n', anfang);
+        ende = ende < 0 ? bytes.size() : ende + 1;
+        const QByteArray zeile = bytes.mid(anfang, ende - anfang);
+        if (Textkodierung::IstGueltigesUtf8(zeile)) {
+            const QString z = QString::fromUtf8(zeile);
+            utf8Zeichen = utf8Zeichen || z.size() != zeile.size();
+            text += z;
+        } else {
+            text += Textkodierung::AusWindows1252(zeile);
+            if (FWindowsZeile == 0) {
+                FWindowsZeile = nummer;
+            }
+        }
+        anfang = ende;
+        ++nummer;
+        if (ende == bytes.size()) {
+            break;
+        }
+    }
+    FUtf8 = utf8Zeichen;
+    return text;
 }
 
 void TIniDatei::Zerlegen(const QString& text) {
@@ -248,6 +307,13 @@ QString TIniDatei::Text() const {
 }
 
 bool TIniDatei::Speichern(QString* fehler) const {
+    // A file that exists but could not be read would be replaced by what little was set.
+    if (!FLesefehler.isEmpty()) {
+        if (fehler) {
+            *fehler = FLesefehler;
+        }
+        return false;
+    }
     const QString text = Text();
     QByteArray bytes;
     bool verlustfrei = true;

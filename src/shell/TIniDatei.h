@@ -7,17 +7,25 @@
 // An INI file held in memory: section and key names match without regard to letter case,
 // a written value replaces the old one in place, missing sections and keys are created on
 // demand, comments, unknown lines and the order of the keys are kept. A missing file reads
-// as empty. The file is read as UTF-8 when it is valid UTF-8, otherwise as Windows-1252, and
-// written back in the encoding it was read in (a new file as UTF-8). `Speichern` writes
-// through QSaveFile, so a failed write leaves the previous file as it was.
+// as empty. The file is read as UTF-8 when it is valid UTF-8; otherwise each line is read as
+// UTF-8 where it is valid and as Windows-1252 where not, and the file is written back as
+// UTF-8 when a line held UTF-8 beyond ASCII, else as Windows-1252 (a new file as UTF-8). A
+// file over kGroessteDatei bytes or kMeisteZeilen lines is not read (Lesefehler says why).
+// `Speichern` writes through QSaveFile, so a failed write leaves the previous file as it was;
+// a file that could not be read is never written over.
 class TIniDatei {
 public:
+    static constexpr qint64 kGroessteDatei = 4 << 20;
+    static constexpr qsizetype kMeisteZeilen = 100000;
+
     explicit TIniDatei(const QString& pfad);
 
     const QString& Pfad() const { return FPfad; }
     bool Vorhanden() const { return FVorhanden; }
     // Set when the file exists but could not be read; it then reads as empty.
     const QString& Lesefehler() const { return FLesefehler; }
+    // The first line (counting from 1) that was not valid UTF-8, or 0.
+    int Windows1252Zeile() const { return FWindowsZeile; }
 
     QString LiesText(const QString& abschnitt, const QString& schluessel,
                      const QString& vorgabe) const;
@@ -57,6 +65,7 @@ private:
         QVector<TZeile> Zeilen;
     };
 
+    QString Dekodieren(const QByteArray& bytes);
     void Zerlegen(const QString& text);
     const TAbschnitt* AbschnittSuchen(const QString& name) const;
     TAbschnitt* AbschnittSuchen(const QString& name);
@@ -67,6 +76,7 @@ private:
     QString FLesefehler;
     bool FUtf8 = true;
     bool FBom = false;
+    int FWindowsZeile = 0;
     QString FZeilenende = QStringLiteral("\n");
     QVector<TZeile> FVorspann; // lines before the first section
     QVector<TAbschnitt> FAbschnitte;

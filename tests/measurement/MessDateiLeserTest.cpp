@@ -174,10 +174,15 @@ TEST_F(TLesen, ParseEndsForSparseOrEmptyLayouts) {
         quint8 Typ;
         quint32 AbstandZeitstempel;
         int Werte;
+        quint8 Aktiv = 1;
+        qsizetype Bytes = 4000;
     } faelle[] = {
         {"spacing of four billion cycles", 0xFFFFFFFF, 2, 0, 2000},
         {"parameter channel only", 1, 5, 0, 0},
         {"stamps only, every four billion cycles", 1, 5, 0xFFFFFFFF, 0},
+        // Each stamp lies 2^20 - 1 empty cycles behind the last: a megabyte of stamps once
+        // took more than a minute, counting the cycles one by one.
+        {"stamps every 2^20-1 cycles, series inactive, 1 MB", 1, 2, 0xFFFFF, 0, 0, 1 << 20},
     };
     for (const auto& f : faelle) {
         TMessDatei k = BeispielAuftrag();
@@ -185,7 +190,8 @@ TEST_F(TLesen, ParseEndsForSparseOrEmptyLayouts) {
         k.Auftrag.MessTakte = 0xFFFFFFFF;
         k.Auftrag.AbstandZeitstempel = f.AbstandZeitstempel;
         k.Messreihen[0].Abstand = f.Abstand;
-        const QByteArray daten = Stempel(2024, 1, 1, 0, 0, 0, 0) + QByteArray(4000, '\1');
+        k.Messreihen[0].Aktiv = f.Aktiv;
+        const QByteArray daten = Stempel(2024, 1, 1, 0, 0, 0, 0) + QByteArray(f.Bytes, '\1');
         ASSERT_TRUE(Lesen(Messdatei(k, daten))) << f.Name;
         EXPECT_EQ(Gelesen(0).Messwerte[1].size(), f.Werte) << f.Name;
     }

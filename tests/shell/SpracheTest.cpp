@@ -201,6 +201,34 @@ TEST(SpracheLesen, WithoutLanguageFileMessage27AndNothingChanges) {
     EXPECT_EQ(t.Benutzer.Gezeigt[1].Text, "(27) Keine Sprach-Datei vorhanden!\rSprache.cfg");
 }
 
+// The shipped file with one stray Windows-1252 byte in a comment line: every text still
+// reads as the built-in default, umlauts included.
+TEST(SprachDatei, OneStrayByteLeavesTheOtherTextsIntact) {
+    TTestProgramm t;
+    SprachDateiAnlegen(t, "; Stra\xDF"
+                          "e\n" +
+                              DateiLesen(kSprachDatei));
+    AllesUeberschreiben(t.App.Texte);
+    SpracheLesen(t.App, "Deutsch");
+    const TSprachTexte vorgabe;
+    for (const auto& e : TSprachTexte::Liste()) {
+        EXPECT_EQ((t.App.Texte.*e.Text).toStdString(), (vorgabe.*e.Text).toStdString())
+            << e.Schluessel;
+    }
+}
+
+// A language file of absurd size is not read; the list of languages says why.
+TEST(SprachListeLesen, AHugeFileIsRefusedWithAMessage) {
+    TTestProgramm t;
+    SprachDateiAnlegen(t, "[Deutsch]\nOnlineText=" + QByteArray(5 << 20, 'x') + "\n");
+    QStringList liste{"alt"};
+    SprachListeLesen(t.App, liste);
+    EXPECT_TRUE(liste.isEmpty());
+    ASSERT_EQ(t.Benutzer.Nummern(), QList<int>({0}));
+    EXPECT_TRUE(t.Benutzer.Gezeigt[0].Text.contains("Sprache.cfg"));
+    EXPECT_TRUE(t.Benutzer.Gezeigt[0].Text.contains("größer als"));
+}
+
 TEST(SprachListeLesen, SectionsInFileOrder) {
     TTestProgramm t;
     SprachDateiAnlegen(t, "; Sprachen\n[Zweite]\nOnlineText=2\n\n[Erste]\n[deutsch]\n");

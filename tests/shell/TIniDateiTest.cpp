@@ -1,5 +1,5 @@
-#include "TestHilfen.h"
 #include "shell/TIniDatei.h"
+#include "TestHilfen.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -101,6 +101,51 @@ TEST(TIniDatei, KeepsTheEncodingAndLineEndsItWasReadIn) {
     EXPECT_EQ(neu.LiesText("S", "Name", ""), QString::fromUtf8("Geräte"));
     ASSERT_TRUE(neu.Speichern());
     EXPECT_EQ(DateiLesen(t.Pfad("neu.cfg")), "[S]\nName=Geräte\n");
+}
+
+// A UTF-8 file with one stray Windows-1252 byte: only that line is read as Windows-1252, the
+// umlauts of every other line stay what they are, and the file goes back as UTF-8.
+TEST(TIniDatei, AStrayByteSpoilsOnlyItsOwnLine) {
+    TTestProgramm t;
+    DateiSchreiben(t.Pfad("s.cfg"), "[Deutsch]\nA=Geräte\nB=Ger\xE4t\nC=Öl und Übung\n");
+    TIniDatei ini(t.Pfad("s.cfg"));
+    EXPECT_EQ(ini.LiesText("Deutsch", "A", ""), QString::fromUtf8("Geräte"));
+    EXPECT_EQ(ini.LiesText("Deutsch", "B", ""), QString::fromUtf8("Gerät"));
+    EXPECT_EQ(ini.LiesText("Deutsch", "C", ""), QString::fromUtf8("Öl und Übung"));
+    EXPECT_EQ(ini.Windows1252Zeile(), 3);
+    ASSERT_TRUE(ini.Speichern());
+    EXPECT_EQ(DateiLesen(t.Pfad("s.cfg")), "[Deutsch]\nA=Geräte\nB=Gerät\nC=Öl und Übung\n");
+}
+
+// Files far beyond any INI file of the program are refused with a reason before they cost
+// time and memory, read as empty, and are never written over.
+TEST(TIniDatei, HugeFilesAreRefusedAndKept) {
+    const struct {
+        const char* Name;
+        QByteArray Inhalt;
+    } faelle[] = {
+        {"one line of 5 MB", "[S]\nk=" + QByteArray(5 << 20, 'x') + "\n"},
+        {"150000 short lines", "[S]\n" + QByteArray(150000, '\n')},
+    };
+    TTestProgramm t;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        DateiSchreiben(t.Pfad("g.cfg"), f.Inhalt);
+        TIniDatei ini(t.Pfad("g.cfg"));
+        EXPECT_TRUE(ini.Vorhanden());
+        EXPECT_FALSE(ini.Lesefehler().isEmpty());
+        EXPECT_FALSE(ini.AbschnittVorhanden("S"));
+        ini.SchreibeText("S", "k", "neu");
+        QString fehler;
+        EXPECT_FALSE(ini.Speichern(&fehler));
+        EXPECT_EQ(fehler, ini.Lesefehler());
+        EXPECT_EQ(DateiLesen(t.Pfad("g.cfg")), f.Inhalt);
+    }
+    // Just below the limits the file is read.
+    DateiSchreiben(t.Pfad("g.cfg"), "[S]\nk=v" + QByteArray(TIniDatei::kMeisteZeilen - 2, '\n'));
+    const TIniDatei ini(t.Pfad("g.cfg"));
+    EXPECT_TRUE(ini.Lesefehler().isEmpty());
+    EXPECT_EQ(ini.LiesText("S", "k", ""), "v");
 }
 
 TEST(TIniDatei, AFailedWriteLeavesThePreviousFileIntact) {

@@ -1,5 +1,6 @@
 #include "app/ui/TOrvanApplikation.h"
 
+#include "shell/Arbeitsspeicher.h"
 #include "shell/TBenutzer.h"
 
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 #include <QTranslator>
 #include <exception>
 #include <iostream>
+#include <new>
 
 namespace {
 // The help context of the general error box: the program's main help page.
@@ -63,6 +65,8 @@ bool TOrvanApplikation::notify(QObject* empfaenger, QEvent* ereignis) {
             return true;
         }
         return QApplication::notify(empfaenger, ereignis);
+    } catch (const std::bad_alloc&) {
+        FehlerZeigen(Benutzer, Arbeitsspeicher::ErschoepftText());
     } catch (const std::exception& fehler) {
         FehlerZeigen(Benutzer, QString::fromUtf8(fehler.what()));
     } catch (...) {
