@@ -6,8 +6,12 @@
 #include "device/port/TQtSeriellerPort.h"
 #include "measurement/Auftrag.h"
 #include "measurement/MessDateiLeser.h"
+#include "shell/DateiPruefung.h"
+#include "shell/DatumZeit.h"
 #include "shell/Textkodierung.h"
 #include "shell/Uhr.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -34,6 +38,30 @@ int Ausfuehren(TCliKontext& k, QString TGeraet::*befehl, QString parameter, bool
     return ok ? cliFertig : cliGeraet;
 }
 
+// What an interrupted read-out kept goes to standard error, never to standard output: a
+// script that takes the printed path must not take an incomplete file for the read-out.
+void TeilNennen(const QString& teil) {
+    if (!teil.isEmpty()) {
+        Fehlerausgabe(QStringLiteral("incomplete: ") + teil);
+    }
+}
+
+// The name under which send-job keeps a measurement it reads out before clearing the
+// instrument: "Auslesen_" and the date and time, in the data directory, never an existing
+// file.
+QString AuslesenName(const TAnwendung& app) {
+    const QString stamm =
+        QStringLiteral("Auslesen_") +
+        DatumZeit::NachQDateTime(Uhr::Jetzt()).toString(QStringLiteral("yyyyMMdd_HHmmss"));
+    for (int nr = 1;; ++nr) {
+        const QString name =
+            stamm + (nr > 1 ? QStringLiteral("_%1").arg(nr) : QString()) + QStringLiteral(".ome");
+        if (!QFileInfo::exists(EmpfangsPfad(app, name))) {
+            return EmpfangsPfad(app, name);
+        }
+    }
+}
+
 int Ohne(const QStringList& a, const char* aufruf) {
     if (!a.isEmpty()) {
         Fehlerausgabe(QStringLiteral("usage: ") + QLatin1String(aufruf));
@@ -52,9 +80,11 @@ int Lesen(TCliKontext& k, const QStringList& a) {
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const auto datei = GeraetDatenLesen(k.App, a[0]);
+    const TAuslesen gelesen = GeraetAuslesen(k.App, a[0]);
+    const auto& datei = gelesen.Datei;
     if (!datei) {
         k.App.Nachricht(25);
+        TeilNennen(gelesen.Teil);
         return cliGeraet;
     }
     Ausgabe(*datei);
@@ -131,10 +161,26 @@ int Roh(TCliKontext& k, const QStringList& a) {
 
 // As the job dialog sends a job: read the job file, build the payload, run the send-job
 // command of the job's device with the progress display.
-int AuftragSenden(TCliKontext& k, const QStringList& a) {
+int AuftragSenden(TCliKontext& k, const QStringList& argumente) {
+    QStringList a;
+    QString auslesenNach;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        if (k.Option(argumente, i, "--read-to") && i + 1 < argumente.size()) {
+            auslesenNach = argumente[++i];
+        } else if (k.SiehtAusWieOption(argumente, i)) {
+            a.clear();
+            break;
+        } else {
+            a << argumente[i];
+        }
+    }
     if (a.size() != 1) {
-        Fehlerausgabe(QStringLiteral("usage: send-job JOB.oor"));
+        Fehlerausgabe(QStringLiteral("usage: send-job JOB.oor [--read-to OUT.ome]"));
         return cliAufruf;
+    }
+    if (const QString art = DateiPruefung::Lesbar(a[0]); !art.isEmpty()) {
+        Fehlerausgabe(QStringLiteral("error: ") + art);
+        return cliAbgelehnt;
     }
     if (!MessDateiPruefen(k.App, a[0])) {
         k.App.Nachricht(3, QStringLiteral("???"));
@@ -153,9 +199,25 @@ int AuftragSenden(TCliKontext& k, const QStringList& a) {
         return cliAbgelehnt;
     }
     Vorbereiten(k);
+    // Should the instrument hold a measurement and the answer be to read it out, the read-out
+    // goes into this file of the data directory (the name part of --read-to, or a name made
+    // from the date and time); only a complete read-out lets the memory be cleared.
+    const QString ziel = auslesenNach.isEmpty() ? AuslesenName(k.App)
+                                                : EmpfangsPfad(k.App, auslesenNach);
+    k.Benutzer.Dateien.append(ziel);
     QString parameter = Textkodierung::AusWindows1252(nutzlast.Auftrag);
     const TGeraet& g = k.App.ArbeitsDatei;
-    const bool ok = GeraetBefehl(k.App, g.AuftragSendenBefehl, parameter, g, true, true);
+    QString teil;
+    const bool ok = GeraetBefehl(k.App, g.AuftragSendenBefehl, parameter, g, true, true, &teil);
+    TeilNennen(teil);
+    if (k.Benutzer.Dateien.isEmpty()) {
+        // The target was asked for: the read-out ran.
+        if (QFileInfo::exists(ziel) && ok) {
+            Fehlerausgabe(QStringLiteral("read-out: ") + ziel);
+        }
+    } else {
+        k.Benutzer.Dateien.clear();
+    }
     Ausgabe(Maskiert(parameter));
     return ok ? cliFertig : cliGeraet;
 }
@@ -169,7 +231,7 @@ const TCliBefehl befehle[] = {
     {"memtest", "memtest", Speichertest},
     {"clear", "clear", Leeren},
     {"abort", "abort", Abbrechen},
-    {"send-job", "send-job JOB.oor", AuftragSenden},
+    {"send-job", "send-job JOB.oor [--read-to OUT.ome]", AuftragSenden},
     {"raw", "raw TEXT", Roh},
 };
 

@@ -14,9 +14,10 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
     QString out;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         const QString& a = argumente[i];
-        if ((a == u"--into" || a == u"--out") && i + 1 < argumente.size()) {
+        if ((k.Option(argumente, i, "--into") || k.Option(argumente, i, "--out")) &&
+            i + 1 < argumente.size()) {
             (a == u"--into" ? into : out) = argumente[++i];
-        } else if (a.startsWith(QStringLiteral("--"))) {
+        } else if (k.SiehtAusWieOption(argumente, i)) {
             out.clear();
             break;
         } else {

@@ -279,7 +279,9 @@ void TGeraetLauf::PProtocolStatus(int option) {
 }
 
 void TGeraetLauf::PProtocolFinish(int code) {
+    EmpfangFertig = code == 0;
     if (code != 0) {
+        TeilDatei = FProtokoll->TeilDatei();
         PProtocolError(code);
     } else {
         Maximum(1);
@@ -298,7 +300,10 @@ void TGeraetLauf::PProtocolError(int code) {
         return; // the finish event repeats the error that was just reported
     }
     FFehlerGemeldet = true;
-    const QString text = TXModemUebertragung::FehlerText(qint16(code));
+    QString text = TXModemUebertragung::FehlerText(qint16(code));
+    if (!FProtokoll->SchreibFehler().isEmpty()) {
+        text += QStringLiteral(": ") + FProtokoll->SchreibFehler();
+    }
     Zeile(App.Texte.ProtokollFehlerText + QStringLiteral(" ") + text);
     App.Nachricht(19, text);
 }

@@ -229,14 +229,26 @@ void TGeraetSchritte::AuftragSenden(const QString& auftrag) {
     }
     if (!speicherLeer) {
         if (app.Nachricht(34, name) == mrYes) {
+            // The measurement is to be kept: the memory is cleared only after it is safe in a
+            // complete file. Without a target, or when the read-out fails, the run ends here
+            // with the measurement still in the instrument.
             // The same target dialog as the main window's reading commands.
-            if (auto datei = app.Benutzer->DateiOeffnen(MessDateiZielDialog(app))) {
-                L.BefehlAusfuehren(L.LaufGeraet.DatenLesenBefehl, *datei);
-                while (L.UebertragungLaeuft()) {
-                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-                }
-                L.Port().WartenAuf(kCrLf, L.WarteTicks, true, true);
+            auto datei = app.Benutzer->DateiOeffnen(MessDateiZielDialog(app));
+            if (!datei) {
+                L.Zeile(app.Texte.BefehlFehlerText);
+                L.LaufFehler = true;
+                return;
             }
+            L.EmpfangFertig = false;
+            L.BefehlAusfuehren(L.LaufGeraet.DatenLesenBefehl, *datei);
+            while (L.UebertragungLaeuft()) {
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            }
+            if (!L.EmpfangFertig) {
+                L.LaufFehler = true;
+                return;
+            }
+            L.Port().WartenAuf(kCrLf, L.WarteTicks, true, true);
         }
         if (L.Abgebrochen || app.Nachricht(24, name) != mrYes) {
             return;

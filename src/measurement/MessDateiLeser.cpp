@@ -2,6 +2,7 @@
 
 #include "device/GeraeteKatalog.h"
 #include "measurement/MessDateiFormat.h"
+#include "shell/DateiPruefung.h"
 #include "shell/DatumZeit.h"
 #include "shell/TAnwendung.h"
 #include "shell/TNachrichtInhalt.h"
@@ -24,6 +25,10 @@ TLeseErgebnis MitDatei(TLeseErgebnis e, const QString& datei) {
 }
 
 TLeseErgebnis Oeffnen(QFile& f) {
+    // Only regular files: a FIFO or a device would keep the reader waiting for ever.
+    if (const QString art = DateiPruefung::Lesbar(f.fileName()); !art.isEmpty()) {
+        return TLeseErgebnis::Fehler(art, -1);
+    }
     if (!f.open(QIODevice::ReadOnly)) {
         return TLeseErgebnis::Fehler(
             QStringLiteral("Die Datei lässt sich nicht öffnen: ") + f.errorString(), -1);
@@ -55,7 +60,7 @@ bool Nachlesen(QFile& f, QByteArray& puffer, qint64 bis) {
 
 bool MessDateiPruefen(TAnwendung& app, const QString& datei) {
     QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!Oeffnen(f)) {
         return false;
     }
     const QByteArray kopf = f.read(kPruefLaenge);
@@ -209,6 +214,13 @@ TLeseErgebnis RohDateiLesen(TAnwendung& app, const QString& datei, TMessDatei& z
 
 TEinleseErgebnis MessDateiEinlesen(TAnwendung& app, const QString& datei, bool nurAuftrag) {
     TEinleseErgebnis e;
+    // A missing file or a FIFO is no foreign format: it is said as what it is, and the raw
+    // import is not offered.
+    if (const QString art = DateiPruefung::Lesbar(datei); !art.isEmpty()) {
+        e.Weg = TEinleseWeg::Fehler;
+        e.Lesen = TLeseErgebnis::Fehler(art, -1);
+        return e;
+    }
     if (MessDateiPruefen(app, datei)) {
         e.Lesen = MessDateiLesen(app, datei, nurAuftrag, app.ArbeitsDatei);
         e.Weg = e.Lesen ? TEinleseWeg::Gelesen : TEinleseWeg::Fehler;

@@ -1,11 +1,13 @@
 #include "shell/TIniDatei.h"
 
+#include "shell/DateiPruefung.h"
+#include "shell/TSpeicherDatei.h"
+
 #include "shell/Textkodierung.h"
 #include "shell/Zahlen.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -26,8 +28,9 @@ QString WertAufbereiten(const QString& roh) {
 } // namespace
 
 TIniDatei::TIniDatei(const QString& pfad) : FPfad(pfad) {
-    // Only a file counts: a directory of that name reads as empty (and cannot be written).
-    if (!QFileInfo(pfad).isFile()) {
+    // Only a regular file counts: a directory, FIFO or device of that name reads as empty
+    // (and is not written over either).
+    if (!DateiPruefung::Lesbar(pfad).isEmpty()) {
         return;
     }
     QFile datei(pfad);
@@ -246,13 +249,5 @@ bool TIniDatei::Speichern(QString* fehler) const {
             bytes.prepend("\xEF\xBB\xBF");
         }
     }
-    QSaveFile datei(FPfad);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() ||
-        !datei.commit()) {
-        if (fehler) {
-            *fehler = datei.errorString();
-        }
-        return false;
-    }
-    return true;
+    return TSpeicherDatei::Alles(FPfad, bytes, fehler);
 }

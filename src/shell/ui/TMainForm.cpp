@@ -100,6 +100,11 @@ TMainForm::TMainForm(TAnwendung& app, const QString& programmDatei, const QStrin
 TMainForm::~TMainForm() {
     FSchliesst = true;
     disconnect(FMdiArea, nullptr, this, nullptr);
+    // The graph windows are destroyed by the widget base destructor, after this one has
+    // run: their `destroyed` must not call back into what is left of the main window.
+    for (QMdiSubWindow* rahmen : FMdiArea->subWindowList()) {
+        disconnect(rahmen, nullptr, this, nullptr);
+    }
     if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
         if (qt->Elternfenster == this) {
             qt->Elternfenster = nullptr;
