@@ -8,6 +8,8 @@
 #include "shell/TAnwendung.h"
 #include "shell/TIniDatei.h"
 
+#include <QFileInfo>
+
 TGeraetLauf::TGeraetLauf(TAnwendung& app, const TGeraet& geraet, bool dialogZeigen,
                          bool autoSchliessen)
     : App(app), LaufGeraet(geraet), DialogZeigen(dialogZeigen), AutoSchliessen(autoSchliessen) {}
@@ -87,7 +89,15 @@ bool TGeraetLauf::PortOeffnen() {
     e.StopBits = LaufGeraet.StopBits;
     e.Parity = LaufGeraet.Parity;
     if (!FPort->Oeffnen(e)) {
-        App.Nachricht(18, QStringLiteral("%1 (%2)").arg(App.AppConst.SeriellePortNr).arg(e.Name));
+        // A device that is not there is no busy port: message 18 only for one that exists.
+        if (e.Name.startsWith(u'/') && !QFileInfo::exists(e.Name)) {
+            App.Nachricht(0, QStringLiteral("Die Schnittstelle Nr. %1 (%2) gibt es nicht.")
+                                 .arg(App.AppConst.SeriellePortNr)
+                                 .arg(e.Name));
+        } else {
+            App.Nachricht(18,
+                          QStringLiteral("%1 (%2)").arg(App.AppConst.SeriellePortNr).arg(e.Name));
+        }
         return false;
     }
     FPortBereit = true;
@@ -207,8 +217,14 @@ void TGeraetLauf::VerbindungBeenden() {
     }
     if (FPort->IstOffen()) {
         if (App.AppConst.LogFile) {
-            FPort->ProtokollSchreiben(App.AppConst.PrgKonfigPfad + QStringLiteral("ComTrace.trc"),
-                                      App.AppConst.PrgKonfigPfad + QStringLiteral("ComLog.log"));
+            QString fehler;
+            if (!FPort->ProtokollSchreiben(
+                    App.AppConst.PrgKonfigPfad + QStringLiteral("ComTrace.trc"),
+                    App.AppConst.PrgKonfigPfad + QStringLiteral("ComLog.log"), &fehler)) {
+                // The trace was asked for: losing it is a failure the user hears of.
+                LaufFehler = true;
+                App.Nachricht(29, fehler);
+            }
         } else {
             FPort->ProtokollEinschalten(false);
         }
