@@ -74,7 +74,8 @@ protected:
     void SetUp() override {
         Heim.Schreiben(Heim.Pfad(Arg("Config/ORVANUser.cfg")),
                        "[Allgemein]\nLogFile=1\n[Hardware]\nGeraet=TypA\n");
-        Heim.Schreiben(Heim.Pfad(Arg("m.ome")), Heim.Messdatei(3000));
+        // Small, so that every file stays below the 16 KB buffer that once hid a failed write.
+        Heim.Schreiben(Heim.Pfad(Arg("m.ome")), Heim.Messdatei(300));
         Heim.Schreiben(Heim.Pfad(Arg("Daten/.keep")), "");
         // The inputs: a graph file, a job as JSON; all files of the start-up already there.
         ASSERT_EQ(Cli({Arg("graph"), Heim.Pfad(Arg("m.ome")), Arg("--out"),
