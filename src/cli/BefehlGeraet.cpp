@@ -202,8 +202,8 @@ int AuftragSenden(TCliKontext& k, const QStringList& argumente) {
     // Should the instrument hold a measurement and the answer be to read it out, the read-out
     // goes into this file of the data directory (the name part of --read-to, or a name made
     // from the date and time); only a complete read-out lets the memory be cleared.
-    const QString ziel = auslesenNach.isEmpty() ? AuslesenName(k.App)
-                                                : EmpfangsPfad(k.App, auslesenNach);
+    const QString ziel =
+        auslesenNach.isEmpty() ? AuslesenName(k.App) : EmpfangsPfad(k.App, auslesenNach);
     k.Benutzer.Dateien.append(ziel);
     QString parameter = Textkodierung::AusWindows1252(nutzlast.Auftrag);
     const TGeraet& g = k.App.ArbeitsDatei;

@@ -10,7 +10,6 @@
 namespace {
 bool gLaufAktiv = false;
 
-
 bool Lauf(TAnwendung& app, const QString& befehl, QString& parameter, const TGeraet& geraet,
           bool dialogZeigen, bool autoSchliessen, QString* teil) {
     if (gLaufAktiv) {
@@ -44,8 +43,8 @@ TAuslesen GeraetAuslesen(TAnwendung& app, const QString& datei) {
     QString parameter = datei;
     const QString ziel = EmpfangsPfad(app, datei);
     const QDateTime vorher = QFileInfo(ziel).lastModified();
-    if (!Lauf(app, app.AktuellesGeraet.DatenLesenBefehl, parameter, app.AktuellesGeraet, true,
-              true, &a.Teil)) {
+    if (!Lauf(app, app.AktuellesGeraet.DatenLesenBefehl, parameter, app.AktuellesGeraet, true, true,
+              &a.Teil)) {
         return a;
     }
     // A run that ended without a finished transfer (cancelled before it began) left no new

@@ -49,8 +49,8 @@ void TXModemUebertragung::Starten() {
     QDir().mkpath(FVerzeichnis); // a data directory that is not there yet is made
     FDatei = std::make_unique<TSpeicherDatei>(ZielPfad());
     if (FName.isEmpty() || !FDatei->Oeffnen()) {
-        FSchreibFehler = FName.isEmpty() ? QStringLiteral("Kein Dateiname angegeben.")
-                                         : FDatei->Fehler();
+        FSchreibFehler =
+            FName.isEmpty() ? QStringLiteral("Kein Dateiname angegeben.") : FDatei->Fehler();
         FEmpfaenger.Abbrechen(TXModemEmpfaenger::xmSchreibfehler);
         Abschliessen();
         return;
@@ -148,8 +148,8 @@ void TXModemUebertragung::Abschliessen() {
 
 QString TXModemUebertragung::TeilPfad(const QString& ziel) {
     const QFileInfo info(ziel);
-    const QString stamm = info.completeBaseName().isEmpty() ? QStringLiteral("Empfang")
-                                                            : info.completeBaseName();
+    const QString stamm =
+        info.completeBaseName().isEmpty() ? QStringLiteral("Empfang") : info.completeBaseName();
     const QString endung = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
     const QDir verzeichnis = info.dir();
     for (int nr = 1;; ++nr) {

@@ -5,7 +5,6 @@
 #include "shell/Textkodierung.h"
 #include "shell/Zahlen.h"
 
-
 namespace Export {
 
 namespace {

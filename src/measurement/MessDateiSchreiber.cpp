@@ -5,7 +5,6 @@
 #include "shell/TSpeicherDatei.h"
 #include "shell/Textkodierung.h"
 
-
 namespace {
 
 TLeseErgebnis ZuLang(const char* feld, qint64 position) {

@@ -78,17 +78,17 @@ protected:
         Heim.Schreiben(Heim.Pfad(Arg("m.ome")), Heim.Messdatei(300));
         Heim.Schreiben(Heim.Pfad(Arg("Daten/.keep")), "");
         // The inputs: a graph file, a job as JSON; all files of the start-up already there.
-        ASSERT_EQ(Cli({Arg("graph"), Heim.Pfad(Arg("m.ome")), Arg("--out"),
-                       Heim.Pfad(Arg("G.ogr"))})
-                      .Code,
-                  0);
+        ASSERT_EQ(
+            Cli({Arg("graph"), Heim.Pfad(Arg("m.ome")), Arg("--out"), Heim.Pfad(Arg("G.ogr"))})
+                .Code,
+            0);
         const TErgebnis dump = Cli({Arg("dump"), Heim.Pfad(Arg("m.ome")), Arg("--job")});
         ASSERT_EQ(dump.Code, 0) << dump.Fehler.toStdString();
         Heim.Schreiben(Heim.Pfad(Arg("J.json")), dump.Aus.toUtf8());
     }
 
-    TErgebnis Cli(const QStringList& argumente, const QProcessEnvironment& umgebung =
-                                                    QProcessEnvironment::systemEnvironment()) {
+    TErgebnis Cli(const QStringList& argumente,
+                  const QProcessEnvironment& umgebung = QProcessEnvironment::systemEnvironment()) {
         QProcess p;
         p.setProcessEnvironment(umgebung);
         QStringList a = {Arg("--home"), Heim.Heim()};
