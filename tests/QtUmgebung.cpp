@@ -1,7 +1,7 @@
 // One application object for a whole test program (offscreen unless a platform is set), so
 // that tests may use widgets, timers and event loops. It is the program's own, so the
 // general error display is under test as well.
-#include "shell/ui/TOrvanApplikation.h"
+#include "app/ui/TOrvanApplikation.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // styles, for one and ten million points; and a cross-hair move against a full redraw.
 // Prints each time and its ratio to the anchor measured in the same run.
 #include "graph/ui/TMDIGraphWin.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <qcustomplot.h>
@@ -51,13 +51,15 @@ int main(int argc, char* argv[]) {
     }
     QApplication qapp(argc, argv);
     TSkriptBenutzer benutzer;
-    TAnwendung app(benutzer);
+    TShellKontext app(benutzer);
+    const TDiagramm vorlage;
+    const TKurve kurvenVorlage;
     const QSize groesse(1200, 700);
     bool gut = true;
     for (qsizetype n : {qsizetype(1'000'000), qsizetype(10'000'000)}) {
         const TKurve kurve = Messkurve(n);
 
-        TMDIGraphWin fenster(app, QStringLiteral("Graph1"), false);
+        TMDIGraphWin fenster(app, vorlage, kurvenVorlage, QStringLiteral("Graph1"), false);
         fenster.Diagramm.Kurven = {kurve};
         fenster.Diagramm.Titel = QStringLiteral("Titel");
         fenster.Diagramm.Fusszeile = QStringLiteral("Fuss");

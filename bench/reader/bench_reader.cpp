@@ -9,7 +9,7 @@
 #include "measurement/MessDateiLeser.h"
 #include "measurement/MessDateiSchreiber.h"
 #include "shell/DatumZeit.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <QFile>
@@ -103,11 +103,12 @@ int main(int argc, char** argv) {
         double summe = 0;
         besterAnker = std::min(besterAnker, Anker(pfad, kopfLaenge, takte, summe));
 
-        TAnwendung app(benutzer);
+        TShellKontext app(benutzer);
+        TMessDatei arbeit;
         const qint64 vorher = Speicher("VmRSS:");
         HochwasserZuruecksetzen();
         const auto start = Uhrzeit::now();
-        const TLeseErgebnis e = MessDateiLesen(app, pfad, false, app.ArbeitsDatei);
+        const TLeseErgebnis e = MessDateiLesen(app, pfad, false, arbeit);
         const double dauer = Sekunden(start);
         const qint64 hoch = Speicher("VmHWM:");
         if (!e) {
@@ -115,7 +116,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         qint64 gelesen = 0;
-        for (const TMessreihe& r : app.ArbeitsDatei.Messreihen) {
+        for (const TMessreihe& r : arbeit.Messreihen) {
             gelesen += r.Messwerte[1].size();
         }
         if (gelesen != werte || !benutzer.Nummern().isEmpty()) {

@@ -1,10 +1,10 @@
 // orvan: the program's windows.
+#include "app/AnwendungStarten.h"
+#include "app/TAnwendung.h"
+#include "app/ui/TMainForm.h"
+#include "app/ui/TOrvanApplikation.h"
 #include "device/ui/TGeraetForm.h"
-#include "graph/ui/TMDIGraphWin.h"
 #include "shell/ProgrammStart.h"
-#include "shell/TAnwendung.h"
-#include "shell/ui/TMainForm.h"
-#include "shell/ui/TOrvanApplikation.h"
 #include "shell/ui/TQtBenutzer.h"
 
 #include <exception>
@@ -19,14 +19,14 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<TMainForm> hauptfenster;
     try {
         const QString programm = QCoreApplication::applicationFilePath();
-        hauptfenster = std::make_unique<TMainForm>(app, programm, ProgrammPfadErmitteln(programm));
+        AnwendungStarten(app, programm, ProgrammPfadErmitteln(programm));
+        hauptfenster = std::make_unique<TMainForm>(app);
     } catch (const std::exception& fehler) {
         TOrvanApplikation::FehlerZeigen(&benutzer, QString::fromUtf8(fehler.what()));
         return 1;
     }
-    // Device runs: the serial port, the progress dialog, the read-out hook, the status bar.
-    GeraetOberflaecheEinrichten(app, hauptfenster.get());
-    app.StatusBarSetzen = [&hauptfenster] { hauptfenster->StatusBarSetzen(); };
+    // Device runs: the serial port and the progress dialog over the main window.
+    GeraetOberflaecheEinrichten(app, app.Geraete, hauptfenster.get());
     hauptfenster->show();
     return qapp.exec();
 }

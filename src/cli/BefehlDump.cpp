@@ -25,7 +25,7 @@ int Dump(TCliKontext& k, const QStringList& argumente) {
     }
     const QString datei = rest.first();
     const qsizetype vorher = k.Benutzer.Gezeigt.size();
-    const TEinleseErgebnis e = MessDateiEinlesen(k.App, datei, nurAuftrag);
+    const TEinleseErgebnis e = MessDateiEinlesen(k.App, datei, nurAuftrag, k.App.ArbeitsDatei);
     if (e.Weg == TEinleseWeg::RohGelesen || e.Weg == TEinleseWeg::Abgelehnt) {
         // Whatever the answer, the file was not in the expected format.
         k.App.Nachricht(2, datei);

@@ -17,8 +17,8 @@ namespace {
 
 // The port on QSerialPort, and the progress display as "status: TEXT" lines.
 void Vorbereiten(TCliKontext& k) {
-    SeriellenPortEinrichten(k.App);
-    k.App.GeraetAnzeigeErzeugen = [](TAnwendung&) {
+    SeriellenPortEinrichten(k.App.Geraete);
+    k.App.Geraete.AnzeigeErzeugen = [] {
         return std::make_unique<TTextAnzeige>(
             [](const QString& zeile) { Fehlerausgabe(QStringLiteral("status: ") + zeile); });
     };
@@ -33,7 +33,8 @@ int Ausfuehren(TCliKontext& k, QString TGeraet::*befehl, QString parameter, bool
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const bool ok = GeraetBefehl(k.App, g.*befehl, parameter, g, anzeige, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.*befehl, parameter,
+                                 g, anzeige, true);
     Ausgabe(parameter);
     return ok ? cliFertig : cliGeraet;
 }
@@ -80,7 +81,7 @@ int Lesen(TCliKontext& k, const QStringList& a) {
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const TAuslesen gelesen = GeraetAuslesen(k.App, a[0]);
+    const TAuslesen gelesen = GeraetAuslesen(k.App, k.App.Geraete, k.App.AktuellesGeraet, a[0]);
     const auto& datei = gelesen.Datei;
     if (!datei) {
         k.App.Nachricht(25);
@@ -89,7 +90,7 @@ int Lesen(TCliKontext& k, const QStringList& a) {
     }
     Ausgabe(*datei);
     // The check the main window makes before it reads the file.
-    if (!MessDateiPruefen(k.App, *datei)) {
+    if (!MessDateiPruefen(k.App, *datei, k.App.ArbeitsDatei)) {
         k.App.Nachricht(3, QStringLiteral("???"));
         return cliAbgelehnt;
     }
@@ -154,7 +155,8 @@ int Roh(TCliKontext& k, const QStringList& a) {
     Vorbereiten(k);
     QString parameter = a[0];
     const TGeraet& g = k.App.AktuellesGeraet;
-    const bool ok = GeraetBefehl(k.App, QStringLiteral("S077,"), parameter, g, false, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet,
+                                 QStringLiteral("S077,"), parameter, g, false, true);
     Ausgabe(Maskiert(parameter));
     return ok ? cliFertig : cliGeraet;
 }
@@ -182,7 +184,7 @@ int AuftragSenden(TCliKontext& k, const QStringList& argumente) {
         Fehlerausgabe(QStringLiteral("error: ") + art);
         return cliAbgelehnt;
     }
-    if (!MessDateiPruefen(k.App, a[0])) {
+    if (!MessDateiPruefen(k.App, a[0], k.App.ArbeitsDatei)) {
         k.App.Nachricht(3, QStringLiteral("???"));
         return cliAbgelehnt;
     }
@@ -208,7 +210,8 @@ int AuftragSenden(TCliKontext& k, const QStringList& argumente) {
     QString parameter = Textkodierung::AusWindows1252(nutzlast.Auftrag);
     const TGeraet& g = k.App.ArbeitsDatei;
     QString teil;
-    const bool ok = GeraetBefehl(k.App, g.AuftragSendenBefehl, parameter, g, true, true, &teil);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.AuftragSendenBefehl,
+                                 parameter, g, true, true, &teil);
     TeilNennen(teil);
     if (k.Benutzer.Dateien.isEmpty()) {
         // The target was asked for: the read-out ran.

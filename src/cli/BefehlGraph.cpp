@@ -38,7 +38,7 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
     // One evaluator for the whole document, as a graph window owns one.
     TParser parser;
     for (const QString& datei : dateien) {
-        const TEinleseErgebnis e = MessDateiEinlesen(app, datei, false);
+        const TEinleseErgebnis e = MessDateiEinlesen(app, datei, false, app.ArbeitsDatei);
         if (e.Weg == TEinleseWeg::Abgelehnt) {
             return cliAbgelehnt;
         }
@@ -50,7 +50,7 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
             Fehlerausgabe(QStringLiteral("graph: ") + e.Lesen.Meldung);
             return cliAbgelehnt;
         }
-        const TImportErgebnis i = DateiInDiagramm(app, parser, app.ArbeitsDatei, d);
+        const TImportErgebnis i = DateiInDiagramm(app, app.DefaultKurve, parser, app.ArbeitsDatei, d);
         if (!i) {
             Fehlerausgabe(QStringLiteral("graph: %1: %2").arg(datei, i.Fehler));
             return cliFehler;

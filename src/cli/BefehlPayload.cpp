@@ -28,7 +28,7 @@ int Payload(TCliKontext& k, const QStringList& argumente) {
     const QString datei = rest.first();
     // As the job dialog: read as a job exactly when the extension is ".oor".
     const bool nurAuftrag = QFileInfo(datei).suffix() == u"oor";
-    const TEinleseErgebnis e = MessDateiEinlesen(k.App, datei, nurAuftrag);
+    const TEinleseErgebnis e = MessDateiEinlesen(k.App, datei, nurAuftrag, k.App.ArbeitsDatei);
     if (e.Weg != TEinleseWeg::Gelesen) {
         if (e.Weg == TEinleseWeg::Fehler) {
             Fehlerausgabe(QStringLiteral("error: ") + e.Lesen.Meldung);

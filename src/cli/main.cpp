@@ -1,6 +1,6 @@
 // orvan-cli: the program's work without windows, for scripts and batch conversion.
 #include "cli/TCliKontext.h"
-#include "shell/AnwendungStarten.h"
+#include "app/AnwendungStarten.h"
 #include "shell/Diverse.h"
 #include "shell/ProgrammStart.h"
 
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
         Fehlerausgabe(QStringLiteral("message %1: %2").arg(n.Nummer).arg(Maskiert(n.Text)));
     };
     TAnwendung app(benutzer);
-    app.PortGeraet = port;
+    app.Geraete.PortGeraet = port;
 
     QString programmPfad;
     if (home.isEmpty()) {

@@ -1,7 +1,7 @@
 #include "device/GeraeteKatalog.h"
 
 #include "shell/DatumZeit.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
 #include "shell/Zahlen.h"
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-QString KatalogPfad(const TAnwendung& app) {
+QString KatalogPfad(const TShellKontext& app) {
     return app.AppConst.PrgKonfigPfad + Dateinamen::GeraeteDatei;
 }
 
@@ -78,7 +78,7 @@ private:
 
 } // namespace
 
-void GeraeteListeLesen(TAnwendung& app, QStringList& liste) {
+void GeraeteListeLesen(TShellKontext& app, QStringList& liste) {
     liste.clear();
     const TIniDatei ini(KatalogPfad(app));
     if (!ini.Vorhanden()) {
@@ -88,7 +88,7 @@ void GeraeteListeLesen(TAnwendung& app, QStringList& liste) {
     liste = ini.Abschnitte();
 }
 
-TGeraetLesenErgebnis GeraetLesen(TAnwendung& app, const QString& name, TGeraet& geraet) {
+TGeraetLesenErgebnis GeraetLesen(TShellKontext& app, const QString& name, TGeraet& geraet) {
     const TIniDatei ini(KatalogPfad(app));
     if (!ini.Vorhanden()) {
         app.Nachricht(1, Dateinamen::GeraeteDatei);
@@ -160,9 +160,9 @@ TGeraetLesenErgebnis GeraetLesen(TAnwendung& app, const QString& name, TGeraet& 
     return {true, QString()};
 }
 
-void GeraeteLaden(TAnwendung& app) {
+void GeraeteLaden(TShellKontext& app, TGeraet& aktuell) {
     GeraeteListeLesen(app, app.AppConst.GeraeteListe);
-    const TGeraetLesenErgebnis e = GeraetLesen(app, app.AppConst.Geraet, app.AktuellesGeraet);
+    const TGeraetLesenErgebnis e = GeraetLesen(app, app.AppConst.Geraet, aktuell);
     if (!e.Fehler.isEmpty()) {
         app.Nachricht(0, e.Fehler);
     }

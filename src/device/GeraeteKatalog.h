@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class TAnwendung;
+class TShellKontext;
 
 // The device catalogue "Geraete.cfg" in the program configuration directory: one section
 // per instrument type. The program only reads it.
@@ -22,14 +22,14 @@ struct TGeraetLesenErgebnis {
 };
 
 // Fills `liste` with the section names in file order; message 1 when the file is missing.
-void GeraeteListeLesen(TAnwendung& app, QStringList& liste);
+void GeraeteListeLesen(TShellKontext& app, QStringList& liste);
 
 // Reads section `name` into `geraet`. The record changes only when the whole section could
 // be read: a missing file (message 1), a missing or empty section (message 3) or a value
 // out of its range leave it exactly as it was. VarekSNr, SerienNummer and Zustand are not
 // catalogue fields and always keep their values.
-TGeraetLesenErgebnis GeraetLesen(TAnwendung& app, const QString& name, TGeraet& geraet);
+TGeraetLesenErgebnis GeraetLesen(TShellKontext& app, const QString& name, TGeraet& geraet);
 
 // Start-up: the device list into AppConst.GeraeteListe, the selected device AppConst.Geraet
-// into app.AktuellesGeraet. A faulty section is reported with message 0 and its reason.
-void GeraeteLaden(TAnwendung& app);
+// into `aktuell`. A faulty section is reported with message 0 and its reason.
+void GeraeteLaden(TShellKontext& app, TGeraet& aktuell);

@@ -3,16 +3,18 @@
 #include "device/GeraetAntworten.h"
 #include "device/TGeraetAnzeige.h"
 #include "device/TGeraetSchritte.h"
+#include "device/TGeraetUmgebung.h"
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
-#include "shell/TAnwendung.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 
 #include <QFileInfo>
 
-TGeraetLauf::TGeraetLauf(TAnwendung& app, const TGeraet& geraet, bool dialogZeigen,
-                         bool autoSchliessen)
-    : App(app), LaufGeraet(geraet), DialogZeigen(dialogZeigen), AutoSchliessen(autoSchliessen) {}
+TGeraetLauf::TGeraetLauf(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
+                         const TGeraet& geraet, bool dialogZeigen, bool autoSchliessen)
+    : App(app), Umgebung(umgebung), AktuellesGeraet(aktuell), LaufGeraet(geraet),
+      DialogZeigen(dialogZeigen), AutoSchliessen(autoSchliessen) {}
 
 TGeraetLauf::~TGeraetLauf() {
     // The transfer is bound to the port: it goes first.
@@ -21,8 +23,8 @@ TGeraetLauf::~TGeraetLauf() {
 }
 
 QString TGeraetLauf::PortName() const {
-    if (!App.PortGeraet.isEmpty()) {
-        return App.PortGeraet;
+    if (!Umgebung.PortGeraet.isEmpty()) {
+        return Umgebung.PortGeraet;
     }
     // Port N is key "ComN" of section "Hardware"; without it the N-th serial port.
     const int nr = App.AppConst.SeriellePortNr;
@@ -36,11 +38,11 @@ bool TGeraetLauf::Ausfuehren(const QString& befehl, QString& parameter) {
     AnzahlErkannt = false;
     WarteTicks = GeraetAntworten::WarteTicks(LaufGeraet.Wartezeit);
 
-    if (!App.PortErzeugen) {
+    if (!Umgebung.PortErzeugen) {
         App.Nachricht(18, QString::number(App.AppConst.SeriellePortNr));
         return false;
     }
-    FPort = App.PortErzeugen();
+    FPort = Umgebung.PortErzeugen();
     FPort->BeiWarteZeichen = [this](char c) { POnWaitChar(c); };
     connect(FPort.get(), &TSeriellerPort::DatenVorhanden, this, &TGeraetLauf::POnTriggerAvail);
     connect(FPort.get(), &TSeriellerPort::TimerAbgelaufen, this, &TGeraetLauf::POnTimerTrigger);
@@ -59,8 +61,8 @@ bool TGeraetLauf::Ausfuehren(const QString& befehl, QString& parameter) {
     }
     PortEinstellen();
 
-    if (DialogZeigen && App.GeraetAnzeigeErzeugen) {
-        FAnzeige = App.GeraetAnzeigeErzeugen(App);
+    if (DialogZeigen && Umgebung.AnzeigeErzeugen) {
+        FAnzeige = Umgebung.AnzeigeErzeugen();
     }
     if (FAnzeige) {
         // The dialog works on a copy of the parameter; the caller's stays as it was.
@@ -201,9 +203,7 @@ void TGeraetLauf::ProzentAnzeigen(bool an) {
 
 void TGeraetLauf::GeraetOnlineSetzen(bool online) {
     App.AppConst.GeraetOnline = online;
-    if (App.StatusBarSetzen) {
-        App.StatusBarSetzen();
-    }
+    emit Umgebung.OnlineGeaendert(online);
 }
 
 void TGeraetLauf::VerbindungBeenden() {

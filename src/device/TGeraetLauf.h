@@ -8,7 +8,8 @@
 #include <memory>
 #include <utility>
 
-class TAnwendung;
+class TGeraetUmgebung;
+class TShellKontext;
 class TGeraetAnzeige;
 class TSeriellerPort;
 class TXModemUebertragung;
@@ -21,7 +22,8 @@ class TXModemUebertragung;
 class TGeraetLauf : public QObject {
     Q_OBJECT
 public:
-    TGeraetLauf(TAnwendung& app, const TGeraet& geraet, bool dialogZeigen, bool autoSchliessen);
+    TGeraetLauf(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
+                const TGeraet& geraet, bool dialogZeigen, bool autoSchliessen);
     ~TGeraetLauf() override;
 
     // The whole run; true when neither the reply timer expired nor the transfer failed.
@@ -31,7 +33,9 @@ public:
     void BefehlAusfuehren(const QString& befehl, QString& parameter);
 
     // What the steps use.
-    TAnwendung& App;
+    TShellKontext& App;
+    TGeraetUmgebung& Umgebung;
+    TGeraet& AktuellesGeraet; // the selected device type: the status read lands here
     TGeraet LaufGeraet;
     bool DialogZeigen;
     bool AutoSchliessen;

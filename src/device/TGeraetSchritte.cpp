@@ -5,7 +5,7 @@
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
 #include "shell/DateiDialoge.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TBenutzer.h"
 #include "shell/Textkodierung.h"
 #include "shell/Uhr.h"
@@ -134,7 +134,7 @@ bool TGeraetSchritte::GeraeteZustandLesen(QString& parameter) {
     const auto zustand =
         angekommen ? GeraetAntworten::ZustandLesen(antwort, Bytes(befehl)) : std::nullopt;
     if (zustand) {
-        L.App.AktuellesGeraet.Zustand = *zustand;
+        L.AktuellesGeraet.Zustand = *zustand;
         parameter = QString::number(*zustand);
     } else {
         // A failed status read hands back no number, so nobody mistakes it for a status.
@@ -247,13 +247,13 @@ void TGeraetSchritte::RohAustausch(QString& parameter) {
 }
 
 void TGeraetSchritte::AuftragSenden(const QString& auftrag) {
-    TAnwendung& app = L.App;
+    TShellKontext& app = L.App;
     QString text;
     if (!GeraeteZustandLesen(text)) {
         return;
     }
     const int zustand = text.toInt();
-    const QString& name = app.AktuellesGeraet.Name;
+    const QString& name = L.AktuellesGeraet.Name;
     bool speicherLeer = (zustand & GeraetAntworten::ZustandSpeicher) == 0;
     if (zustand & GeraetAntworten::ZustandMessung) {
         if (app.Nachricht(32, name) != mrYes) {

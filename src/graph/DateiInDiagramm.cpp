@@ -3,7 +3,7 @@
 #include "device/TKanalInfo.h"
 #include "graph/Farben.h"
 #include "graph/KurveBerechnen.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 
 namespace {
 
@@ -33,7 +33,8 @@ TReihenArt Art(const TMessDatei& m, qsizetype i) {
 
 } // namespace
 
-TImportErgebnis DateiInDiagramm(TAnwendung& app, TParser& parser, TMessDatei& m, TDiagramm& d) {
+TImportErgebnis DateiInDiagramm(TShellKontext& app, const TKurve& vorlage, TParser& parser,
+                                TMessDatei& m, TDiagramm& d) {
     // Built on a copy (the point rows are shared, not copied) and taken over at the end.
     TDiagramm neu = d;
     neu.Titel = m.Auftrag.AuftragName;
@@ -61,7 +62,7 @@ TImportErgebnis DateiInDiagramm(TAnwendung& app, TParser& parser, TMessDatei& m,
             }
         }
         const TMessreihe& s = std::as_const(m.Messreihen)[i];
-        TKurve k = app.DefaultKurve;
+        TKurve k = vorlage;
         k.Name = s.Name;
         k.Linienfarbe = k.Punktfarbe = Farben::KurvenFarben[i % 16];
         k.Anzahl = s.Anzahl;

@@ -4,12 +4,12 @@
 #include "graph/TImportErgebnis.h"
 #include "measurement/TMessDatei.h"
 
-class TAnwendung;
+class TShellKontext;
 class TParser;
 
 // Turns the active series of a measurement into curves appended to the document: the job's
 // name and comment become title and footer, the legend and automatic limits are switched
-// on, the X axis shows date and time. Each curve starts as app.DefaultKurve with the
+// on, the X axis shows date and time. Each curve starts as `vorlage` (the default curve) with the
 // series' name, its colour by series index (Farben::KurvenFarben), neutral factors and the
 // series' time stamps and values. Series of PARA channels give no curve; series of COMP
 // channels and series without a channel of the device are computed first with `parser`
@@ -19,4 +19,5 @@ class TParser;
 // When computing a calculated series fails, the document is left exactly as it was and the
 // result says why; series computed before the failure keep their values in `m`.
 // Showing the document is the caller's.
-TImportErgebnis DateiInDiagramm(TAnwendung& app, TParser& parser, TMessDatei& m, TDiagramm& d);
+TImportErgebnis DateiInDiagramm(TShellKontext& app, const TKurve& vorlage, TParser& parser,
+                                TMessDatei& m, TDiagramm& d);

@@ -1,7 +1,7 @@
 #include "graph/GraphDatei.h"
 
 #include "shell/DateiPruefung.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TSpeicherDatei.h"
 #include "shell/Textkodierung.h"
 
@@ -467,7 +467,7 @@ bool GraphDateiSchreiben(const QString& datei, const TDiagramm& d, QString* fehl
     return true;
 }
 
-bool GraphDateiOeffnen(TAnwendung& app, const QString& datei, TDiagramm& d) {
+bool GraphDateiOeffnen(TShellKontext& app, const QString& datei, TDiagramm& d) {
     const TLeseErgebnis e = GraphDateiLesen(datei, d);
     if (e.Zustand == TLeseErgebnis::Fehlt) {
         app.Nachricht(28, datei);

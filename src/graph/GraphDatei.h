@@ -6,7 +6,7 @@
 
 class QIODevice;
 
-class TAnwendung;
+class TShellKontext;
 
 // The graph file (".ogr"): the document's fields in a fixed order, little-endian, texts as a
 // 32-bit byte count and Windows-1252 bytes, the points of a curve interleaved (X, Y, X, Y).
@@ -42,6 +42,6 @@ bool GraphDateiSchreiben(const QString& datei, const TDiagramm& d, QString* fehl
 
 // Reads a graph file for the user: message 28 when it does not exist, message 0 naming the
 // file and the byte position when it cannot be read. True when the document was read.
-bool GraphDateiOeffnen(TAnwendung& app, const QString& datei, TDiagramm& d);
+bool GraphDateiOeffnen(TShellKontext& app, const QString& datei, TDiagramm& d);
 
 } // namespace GraphDatei

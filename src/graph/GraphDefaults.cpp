@@ -2,7 +2,6 @@
 
 #include "graph/Farben.h"
 #include "shell/Diverse.h"
-#include "shell/TAnwendung.h"
 #include "shell/TIniDatei.h"
 
 namespace GraphDefaults {
@@ -134,15 +133,14 @@ void KurveDefaultSchreiben(TIniDatei& ini, const TKurve& k) {
     ini.SchreibeBool(kKurve, QStringLiteral("Punkt sichtbar"), k.PunktSichtbar);
 }
 
-void Verbinden(TAnwendung& app) {
-    app.GraphDefaultsLesen = [](TAnwendung& a, const TIniDatei& ini) {
-        DiagrammDefaultLesen(ini, a.DefaultDiagramm);
-        KurveDefaultLesen(ini, a.DefaultKurve);
-    };
-    app.GraphDefaultsSchreiben = [](TAnwendung& a, TIniDatei& ini) {
-        DiagrammDefaultSchreiben(ini, a.DefaultDiagramm);
-        KurveDefaultSchreiben(ini, a.DefaultKurve);
-    };
+void Lesen(const TIniDatei& ini, TDiagramm& d, TKurve& k) {
+    DiagrammDefaultLesen(ini, d);
+    KurveDefaultLesen(ini, k);
+}
+
+void Schreiben(TIniDatei& ini, const TDiagramm& d, const TKurve& k) {
+    DiagrammDefaultSchreiben(ini, d);
+    KurveDefaultSchreiben(ini, k);
 }
 
 } // namespace GraphDefaults

@@ -2,7 +2,6 @@
 
 #include "graph/TDiagramm.h"
 
-class TAnwendung;
 class TIniDatei;
 
 // The graph defaults of the user configuration file: sections "Diagramm", "Achse Links",
@@ -18,7 +17,8 @@ void DiagrammDefaultSchreiben(TIniDatei& ini, const TDiagramm& d);
 void KurveDefaultLesen(const TIniDatei& ini, TKurve& k);
 void KurveDefaultSchreiben(TIniDatei& ini, const TKurve& k);
 
-// Connects the readers and writers to the user file's hooks of the application context.
-void Verbinden(TAnwendung& app);
+// Both records at once, as the start-up and the settings use them.
+void Lesen(const TIniDatei& ini, TDiagramm& d, TKurve& k);
+void Schreiben(TIniDatei& ini, const TDiagramm& d, const TKurve& k);
 
 } // namespace GraphDefaults

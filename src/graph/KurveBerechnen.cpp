@@ -3,7 +3,7 @@
 #include "formula/EMathError.h"
 #include "formula/EMathParserError.h"
 #include "formula/TParser.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 
 #include <algorithm>
 #include <string>
@@ -95,7 +95,7 @@ bool BezuegeBrauchbar(const TMessDatei& m, const QVector<int>& r) {
 
 } // namespace
 
-TImportErgebnis KurveBerechnen(TAnwendung& app, TParser& parser, int k, TMessDatei& m) {
+TImportErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMessDatei& m) {
     if (k < 0 || k >= m.Messreihen.size()) {
         return {};
     }

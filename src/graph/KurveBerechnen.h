@@ -7,7 +7,7 @@
 #include <QVector>
 #include <optional>
 
-class TAnwendung;
+class TShellKontext;
 class TParser;
 
 // Calculated series: a series whose name is "label=formula" (the whole name when it has no
@@ -34,4 +34,4 @@ std::optional<QVector<int>> Bezuege(const QString& formel, QString* fehler = nul
 // nothing is shown. A formula the evaluator refuses shows message 35 and gives
 // (0 + Nullwert) * Messkonstante for every point. A broken reference (an M without digits)
 // or an arithmetic error while evaluating fails without changing the series.
-TImportErgebnis KurveBerechnen(TAnwendung& app, TParser& parser, int k, TMessDatei& m);
+TImportErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMessDatei& m);

@@ -4,8 +4,8 @@
 #include "measurement/MessDateiFormat.h"
 #include "shell/DateiPruefung.h"
 #include "shell/DatumZeit.h"
-#include "shell/TAnwendung.h"
 #include "shell/TNachrichtInhalt.h"
+#include "shell/TShellKontext.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -58,7 +58,7 @@ bool Nachlesen(QFile& f, QByteArray& puffer, qint64 bis) {
 
 } // namespace
 
-bool MessDateiPruefen(TAnwendung& app, const QString& datei) {
+bool MessDateiPruefen(TShellKontext& app, const QString& datei, TMessDatei& arbeit) {
     QFile f(datei);
     if (!Oeffnen(f)) {
         return false;
@@ -69,11 +69,11 @@ bool MessDateiPruefen(TAnwendung& app, const QString& datei) {
         return false;
     }
     // A catalogue entry that cannot be read makes the file unusable as well.
-    const TGeraetLesenErgebnis g = GeraetLesen(app, app.AppConst.Geraet, app.ArbeitsDatei);
+    const TGeraetLesenErgebnis g = GeraetLesen(app, app.AppConst.Geraet, arbeit);
     return g.Fehler.isEmpty();
 }
 
-TLeseErgebnis MessDateiLesen(TAnwendung& app, const QString& datei, bool nurAuftrag,
+TLeseErgebnis MessDateiLesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
                              TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
@@ -133,7 +133,7 @@ TLeseErgebnis MessDateiLesen(TAnwendung& app, const QString& datei, bool nurAuft
     return {};
 }
 
-TLeseErgebnis RohDateiLesen(TAnwendung& app, const QString& datei, TMessDatei& ziel) {
+TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
     if (!e) {
@@ -212,7 +212,8 @@ TLeseErgebnis RohDateiLesen(TAnwendung& app, const QString& datei, TMessDatei& z
     return {};
 }
 
-TEinleseErgebnis MessDateiEinlesen(TAnwendung& app, const QString& datei, bool nurAuftrag) {
+TEinleseErgebnis MessDateiEinlesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
+                                   TMessDatei& arbeit) {
     TEinleseErgebnis e;
     // A missing file or a FIFO is no foreign format: it is said as what it is, and the raw
     // import is not offered.
@@ -221,8 +222,8 @@ TEinleseErgebnis MessDateiEinlesen(TAnwendung& app, const QString& datei, bool n
         e.Lesen = TLeseErgebnis::Fehler(art, -1);
         return e;
     }
-    if (MessDateiPruefen(app, datei)) {
-        e.Lesen = MessDateiLesen(app, datei, nurAuftrag, app.ArbeitsDatei);
+    if (MessDateiPruefen(app, datei, arbeit)) {
+        e.Lesen = MessDateiLesen(app, datei, nurAuftrag, arbeit);
         e.Weg = e.Lesen ? TEinleseWeg::Gelesen : TEinleseWeg::Fehler;
         return e;
     }
@@ -231,7 +232,7 @@ TEinleseErgebnis MessDateiEinlesen(TAnwendung& app, const QString& datei, bool n
         e.Weg = TEinleseWeg::Abgelehnt;
         return e;
     }
-    e.Lesen = RohDateiLesen(app, datei, app.ArbeitsDatei);
+    e.Lesen = RohDateiLesen(app, datei, arbeit);
     e.Weg = e.Lesen ? TEinleseWeg::RohGelesen : TEinleseWeg::Fehler;
     return e;
 }

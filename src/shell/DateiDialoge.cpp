@@ -1,6 +1,6 @@
 #include "shell/DateiDialoge.h"
 
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 
 #include <QStringList>
 
@@ -12,7 +12,7 @@ QString DateiFilter(const QList<QPair<QString, QString>>& typen) {
     return teile.join(u'|');
 }
 
-TDateiDialog DateiDialogVorlage(const TAnwendung& app, const QString& titel, const QString& typName,
+TDateiDialog DateiDialogVorlage(const TShellKontext& app, const QString& titel, const QString& typName,
                                 const QString& endung) {
     TDateiDialog dialog;
     dialog.Titel = titel;
@@ -24,7 +24,7 @@ TDateiDialog DateiDialogVorlage(const TAnwendung& app, const QString& titel, con
     return dialog;
 }
 
-TDateiDialog MessDateiZielDialog(const TAnwendung& app) {
+TDateiDialog MessDateiZielDialog(const TShellKontext& app) {
     const QString endung = QStringLiteral(".ome");
     TDateiDialog dialog =
         DateiDialogVorlage(app, app.Texte.NeuLadenText, app.Texte.MessDateienText, endung);

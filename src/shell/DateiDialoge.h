@@ -5,7 +5,7 @@
 #include <QList>
 #include <QPair>
 
-class TAnwendung;
+class TShellKontext;
 
 // A dialog filter from (file-type name, extension) pairs: each becomes
 // name + " (*" + extension + ")|*" + extension, the pairs joined by "|".
@@ -13,8 +13,8 @@ QString DateiFilter(const QList<QPair<QString, QString>>& typen);
 
 // A file dialog of the program: the title, the data directory, the dialog options, the
 // default extension and a filter of the one file type followed by all files.
-TDateiDialog DateiDialogVorlage(const TAnwendung& app, const QString& titel, const QString& typName,
+TDateiDialog DateiDialogVorlage(const TShellKontext& app, const QString& titel, const QString& typName,
                                 const QString& endung);
 
 // The dialog in which the reading commands ask for the target of a measurement file.
-TDateiDialog MessDateiZielDialog(const TAnwendung& app);
+TDateiDialog MessDateiZielDialog(const TShellKontext& app);

@@ -1,6 +1,6 @@
 #include "shell/Diverse.h"
 
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
 
 #include <array>
@@ -28,14 +28,14 @@ template <size_t N> quint8 StilWert(const std::array<const char*, N>& namen, con
 }
 
 // The common end of the four range checks.
-bool Bereich(TAnwendung& app, bool imBereich, bool zeigen, const QString& grenzen) {
+bool Bereich(TShellKontext& app, bool imBereich, bool zeigen, const QString& grenzen) {
     if (!imBereich && zeigen) {
         app.Nachricht(5, grenzen);
     }
     return imBereich;
 }
 
-bool KeineZahl(TAnwendung& app, bool zeigen) {
+bool KeineZahl(TShellKontext& app, bool zeigen) {
     if (zeigen) {
         app.Nachricht(6);
     }
@@ -103,7 +103,7 @@ std::optional<quint32> BitTextWert(const QString& text) {
     return wert;
 }
 
-bool BitTextPruefen(TAnwendung& app, qint64 minimum, qint64 maximum, const QString& text,
+bool BitTextPruefen(TShellKontext& app, qint64 minimum, qint64 maximum, const QString& text,
                     bool zeigen) {
     const auto wert = BitTextWert(text);
     if (!wert) {
@@ -113,7 +113,7 @@ bool BitTextPruefen(TAnwendung& app, qint64 minimum, qint64 maximum, const QStri
                    Grenzen(QString::number(minimum), QString::number(maximum)));
 }
 
-bool GanzzahlPruefen(TAnwendung& app, qint32 minimum, qint32 maximum, const QString& text,
+bool GanzzahlPruefen(TShellKontext& app, qint32 minimum, qint32 maximum, const QString& text,
                      bool zeigen) {
     const auto wert = Zahlen::GanzzahlLesen(text);
     if (!wert) {
@@ -123,7 +123,7 @@ bool GanzzahlPruefen(TAnwendung& app, qint32 minimum, qint32 maximum, const QStr
                    Grenzen(QString::number(minimum), QString::number(maximum)));
 }
 
-bool KardinalzahlPruefen(TAnwendung& app, quint32 minimum, quint32 maximum, const QString& text,
+bool KardinalzahlPruefen(TShellKontext& app, quint32 minimum, quint32 maximum, const QString& text,
                          bool zeigen) {
     const auto wert = Zahlen::Ganzzahl64Lesen(text);
     if (!wert || *wert < 0 || *wert > 4294967295LL) {
@@ -134,7 +134,7 @@ bool KardinalzahlPruefen(TAnwendung& app, quint32 minimum, quint32 maximum, cons
                    Grenzen(QString::number(minimum), QString::number(maximum)));
 }
 
-bool GleitzahlPruefen(TAnwendung& app, const QString& text, bool zeigen, double minimum,
+bool GleitzahlPruefen(TShellKontext& app, const QString& text, bool zeigen, double minimum,
                       double maximum) {
     const auto wert = Zahlen::GleitzahlLesen(text);
     if (!wert) {

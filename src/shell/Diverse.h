@@ -4,7 +4,7 @@
 #include <QtGlobal>
 #include <optional>
 
-class TAnwendung;
+class TShellKontext;
 
 // Small conversions shared by dialogs and file formats: style names, instrument version
 // texts, checks of typed numbers, packed BCD and directory texts.
@@ -30,13 +30,13 @@ std::optional<quint32> BitTextWert(const QString& text);
 
 // Range checks of typed numbers. On a text that is no number: message 6 (when `zeigen`),
 // false; out of range: message 5 with "min ... max", false.
-bool BitTextPruefen(TAnwendung& app, qint64 minimum, qint64 maximum, const QString& text,
+bool BitTextPruefen(TShellKontext& app, qint64 minimum, qint64 maximum, const QString& text,
                     bool zeigen);
-bool GanzzahlPruefen(TAnwendung& app, qint32 minimum, qint32 maximum, const QString& text,
+bool GanzzahlPruefen(TShellKontext& app, qint32 minimum, qint32 maximum, const QString& text,
                      bool zeigen);
-bool KardinalzahlPruefen(TAnwendung& app, quint32 minimum, quint32 maximum, const QString& text,
+bool KardinalzahlPruefen(TShellKontext& app, quint32 minimum, quint32 maximum, const QString& text,
                          bool zeigen);
-bool GleitzahlPruefen(TAnwendung& app, const QString& text, bool zeigen, double minimum,
+bool GleitzahlPruefen(TShellKontext& app, const QString& text, bool zeigen, double minimum,
                       double maximum);
 
 quint8 ZahlZuBcd(quint8 zahl);

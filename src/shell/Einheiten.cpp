@@ -1,6 +1,6 @@
 #include "shell/Einheiten.h"
 
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
 
 #include <algorithm>
@@ -60,7 +60,7 @@ std::optional<double> EinheitenWechselFaktor(const TEinheiten& von, const TEinhe
     return std::isfinite(faktor) && faktor != 0.0 ? faktor : 1.0;
 }
 
-std::optional<double> EinheitenWechselPruefen(TAnwendung& app, const TEinheiten& von,
+std::optional<double> EinheitenWechselPruefen(TShellKontext& app, const TEinheiten& von,
                                               const TEinheiten& nach) {
     const std::optional<double> faktor = EinheitenWechselFaktor(von, nach);
     if (!faktor) {

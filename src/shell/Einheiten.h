@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-class TAnwendung;
+class TShellKontext;
 
 // Units of measure: look-up by name, the form shown in selection lists, the neutral unit and
 // the switch of a value from one unit to another.
@@ -35,7 +35,7 @@ qsizetype EinheitenAuswahlIndex(const TEinheitenListe& liste, const QString& anz
 // values could not be recovered afterwards.
 std::optional<double> EinheitenWechselFaktor(const TEinheiten& von, const TEinheiten& nach);
 // The same check as the user sees it: a refusal shows message 38 with both names.
-std::optional<double> EinheitenWechselPruefen(TAnwendung& app, const TEinheiten& von,
+std::optional<double> EinheitenWechselPruefen(TShellKontext& app, const TEinheiten& von,
                                               const TEinheiten& nach);
 
 // The value of a unit's key in section "Einheiten": Zeichen "," Faktor "," Offset "," Bezug.

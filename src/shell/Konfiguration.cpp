@@ -2,7 +2,7 @@
 
 #include "shell/Einheiten.h"
 #include "shell/KommaText.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
 #include "shell/Zahlen.h"
 
@@ -78,7 +78,7 @@ void EinheitenLesen(const TIniDatei& ini, TAppConst& a) {
     }
 }
 
-bool Speichern(TAnwendung& app, const TIniDatei& ini) {
+bool Speichern(TShellKontext& app, const TIniDatei& ini) {
     QString fehler;
     if (ini.Speichern(&fehler)) {
         return true;
@@ -88,7 +88,7 @@ bool Speichern(TAnwendung& app, const TIniDatei& ini) {
     return false;
 }
 
-void LesefehlerMelden(TAnwendung& app, const TIniDatei& ini) {
+void LesefehlerMelden(TShellKontext& app, const TIniDatei& ini) {
     if (!ini.Lesefehler().isEmpty()) {
         app.Nachricht(0, ini.Pfad() + QStringLiteral(": ") + ini.Lesefehler());
     }
@@ -163,37 +163,44 @@ void AppConstSchreiben(TIniDatei& ini, const TAppConst& a) {
     ini.SchreibeText(kHardware, QStringLiteral("Geraet"), a.Geraet);
 }
 
-void KonfigurationLesen(TAnwendung& app, const QString& verzeichnis, const QString& datei) {
-    const TIniDatei ini(verzeichnis + datei);
+TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis,
+                             const QString& datei) {
+    TIniDatei ini(verzeichnis + datei);
     LesefehlerMelden(app, ini);
     AppConstLesen(ini, app.AppConst);
-    if (datei == app.AppConst.UserKonfigDatei && app.GraphDefaultsLesen) {
-        app.GraphDefaultsLesen(app, ini);
-    }
     app.HilfeDatei = app.AppConst.HilfePfad + Dateinamen::HilfeDatei;
+    return ini;
 }
 
-bool KonfigurationSchreiben(TAnwendung& app, const QString& verzeichnis, const QString& datei) {
+bool KonfigVerzeichnisAnlegen(TShellKontext& app, const QString& verzeichnis) {
     if (!QDir().mkpath(verzeichnis)) {
         app.Nachricht(4, verzeichnis);
         return false;
     }
-    TIniDatei ini(verzeichnis + datei);
-    AppConstSchreiben(ini, app.AppConst);
-    if (datei == app.AppConst.UserKonfigDatei && app.GraphDefaultsSchreiben) {
-        app.GraphDefaultsSchreiben(app, ini);
-    }
+    return true;
+}
+
+bool KonfigDateiSpeichern(TShellKontext& app, const TIniDatei& ini) {
     return Speichern(app, ini);
 }
 
-bool KonfigPfadSpeichern(TAnwendung& app) {
+bool KonfigurationSchreiben(TShellKontext& app, const QString& verzeichnis, const QString& datei) {
+    if (!KonfigVerzeichnisAnlegen(app, verzeichnis)) {
+        return false;
+    }
+    TIniDatei ini(verzeichnis + datei);
+    AppConstSchreiben(ini, app.AppConst);
+    return Speichern(app, ini);
+}
+
+bool KonfigPfadSpeichern(TShellKontext& app) {
     const TAppConst& a = app.AppConst;
     TIniDatei ini(a.PrgKonfigPfad + a.PrgKonfigDatei);
     ini.SchreibeText(kAllgemein, QStringLiteral("Konfigurations-Pfad"), a.KonfigurationsPfad);
     return Speichern(app, ini);
 }
 
-bool FensterPositionSpeichern(TAnwendung& app) {
+bool FensterPositionSpeichern(TShellKontext& app) {
     const TAppConst& a = app.AppConst;
     TIniDatei ini(a.KonfigurationsPfad + a.UserKonfigDatei);
     FensterSchreiben(ini, a, kHauptfenster);

@@ -1,25 +1,11 @@
 #include "shell/ProgrammStart.h"
 
 #include "shell/Diverse.h"
-#include "shell/Konfiguration.h"
-#include "shell/Sprache.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/VersionsInfo.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-
-void DateiLadenOderAnlegen(TAnwendung& app, const QString& verzeichnis, const QString& datei) {
-    const bool vorhanden = QFileInfo(verzeichnis + datei).isFile();
-    KonfigurationLesen(app, verzeichnis, datei);
-    if (!vorhanden) {
-        KonfigurationSchreiben(app, verzeichnis, datei);
-    }
-}
-
-} // namespace
 
 QString ProgrammPfadErmitteln(const QString& programmDatei) {
     QString pfad = qEnvironmentVariable("ORVAN_HOME");
@@ -31,7 +17,8 @@ QString ProgrammPfadErmitteln(const QString& programmDatei) {
     return pfad;
 }
 
-void ProgrammStart(TAnwendung& app, const QString& programmDatei, const QString& programmPfad) {
+void ProgrammDatenSetzen(TShellKontext& app, const QString& programmDatei,
+                         const QString& programmPfad) {
     TAppConst& a = app.AppConst;
 
     // Numbers are always converted with "." and two-digit years always lie in the current
@@ -58,14 +45,4 @@ void ProgrammStart(TAnwendung& app, const QString& programmDatei, const QString&
     app.Titel = a.InternerName;
     app.IconPfad = a.ProgrammPfad + a.IconDatei;
     app.HilfeDatei = a.HilfePfad + Dateinamen::HilfeDatei;
-
-    DateiLadenOderAnlegen(app, a.PrgKonfigPfad, a.PrgKonfigDatei);
-    DateiLadenOderAnlegen(app, a.KonfigurationsPfad, a.UserKonfigDatei);
-
-    SprachListeLesen(app, a.SprachenListe);
-    SpracheLesen(app, a.Sprache);
-
-    if (app.GeraeteLaden) {
-        app.GeraeteLaden(app);
-    }
 }

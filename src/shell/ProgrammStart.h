@@ -2,13 +2,13 @@
 
 #include <QString>
 
-class TAnwendung;
+class TShellKontext;
 
 // The program directory: ORVAN_HOME when set, otherwise the directory of the executable.
 // Always ends with "/".
 QString ProgrammPfadErmitteln(const QString& programmDatei);
 
-// The start-up loader: version strings, directories and file names, the program and the
-// user configuration file (each created with all defaults when missing), the language list
-// and texts, and the device catalogue (through app.GeraeteLaden).
-void ProgrammStart(TAnwendung& app, const QString& programmDatei, const QString& programmPfad);
+// The first step of the start-up (app/AnwendungStarten.h): version strings (message 26 when
+// the program carries none), directories and file names, window title, icon and help file.
+void ProgrammDatenSetzen(TShellKontext& app, const QString& programmDatei,
+                         const QString& programmPfad);

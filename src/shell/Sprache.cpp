@@ -1,15 +1,15 @@
 #include "shell/Sprache.h"
 
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
 
 namespace {
-QString SprachDateiPfad(const TAnwendung& app) {
+QString SprachDateiPfad(const TShellKontext& app) {
     return app.AppConst.PrgKonfigPfad + Dateinamen::SprachDatei;
 }
 } // namespace
 
-void SprachListeLesen(TAnwendung& app, QStringList& liste) {
+void SprachListeLesen(TShellKontext& app, QStringList& liste) {
     liste.clear();
     const TIniDatei ini(SprachDateiPfad(app));
     if (!ini.Vorhanden()) {
@@ -22,7 +22,7 @@ void SprachListeLesen(TAnwendung& app, QStringList& liste) {
     liste = ini.Abschnitte();
 }
 
-void SpracheLesen(TAnwendung& app, const QString& sprache) {
+void SpracheLesen(TShellKontext& app, const QString& sprache) {
     const TIniDatei ini(SprachDateiPfad(app));
     if (!ini.Vorhanden()) {
         app.Nachricht(27, Dateinamen::SprachDatei);
@@ -35,4 +35,9 @@ void SpracheLesen(TAnwendung& app, const QString& sprache) {
         QString& text = app.Texte.*eintrag.Text;
         text = ini.LiesText(sprache, QLatin1String(eintrag.Schluessel), text);
     }
+}
+
+void SpracheLaden(TShellKontext& app) {
+    SprachListeLesen(app, app.AppConst.SprachenListe);
+    SpracheLesen(app, app.AppConst.Sprache);
 }

@@ -16,16 +16,17 @@ struct TSkript {
 // Runs `befehl` with the text display on a port whose instrument is `geraet`.
 bool Lauf(TTestHeim& heim, TSkript& s, std::function<QByteArray(char)> geraet,
           const QString& befehl, QString& parameter) {
-    heim.App.PortErzeugen = [&s, geraet] {
+    heim.App.Geraete.PortErzeugen = [&s, geraet] {
         auto port = std::make_unique<TSpeicherPort>();
         port->Geraet = geraet;
         s.Port = port.get();
         return std::unique_ptr<TSeriellerPort>(std::move(port));
     };
-    heim.App.GeraetAnzeigeErzeugen = [&s](TAnwendung&) {
+    heim.App.Geraete.AnzeigeErzeugen = [&s] {
         return std::make_unique<TTextAnzeige>([&s](const QString& z) { s.Zeilen.append(z); });
     };
-    const bool ok = GeraetBefehl(heim.App, befehl, parameter, heim.App.AktuellesGeraet, true, true);
+    const bool ok = GeraetBefehl(heim.App, heim.App.Geraete, heim.App.AktuellesGeraet, befehl,
+                                 parameter, heim.App.AktuellesGeraet, true, true);
     return ok;
 }
 

@@ -109,7 +109,8 @@ TEST(BefehlSim, ReadDataLandsInTheDataDirectory) {
     fixtur.Schreiben(daten, messung);
     TSimLauf t({Arg("--data"), daten});
     ASSERT_TRUE(t.Sim->Bereit());
-    const auto ziel = GeraetDatenLesen(t.Heim.App, Arg("/somewhere/else/Messung 1.ome"));
+    const auto ziel = GeraetDatenLesen(t.Heim.App, t.Heim.App.Geraete, t.Heim.App.AktuellesGeraet,
+                                       Arg("/somewhere/else/Messung 1.ome"));
     ASSERT_TRUE(ziel);
     EXPECT_EQ(*ziel, t.Heim.DatenPfad() + Arg("Messung 1.ome"));
     EXPECT_TRUE(t.Heim.Lesen(*ziel).startsWith(messung));
@@ -188,7 +189,7 @@ TEST(BefehlSim, FaultsOfTheInstrument) {
         ASSERT_TRUE(t.Sim->Bereit());
         const QString ziel = t.Heim.DatenPfad() + Arg("alt.ome");
         t.Heim.Schreiben(ziel, "old");
-        const auto gelesen = GeraetDatenLesen(t.Heim.App, ziel);
+        const auto gelesen = GeraetDatenLesen(t.Heim.App, t.Heim.App.Geraete, t.Heim.App.AktuellesGeraet, ziel);
         EXPECT_EQ(gelesen.has_value(), f.Ergebnis);
         EXPECT_EQ(t.Heim.Benutzer.Nummern(), f.Nachrichten) << t.Sim->Meldungen().toStdString();
         EXPECT_EQ(t.Heim.Lesen(ziel).startsWith(messung), f.Ergebnis);
@@ -207,12 +208,13 @@ TEST(BefehlSim, FaultsOfTheInstrument) {
 
 TEST(BefehlSim, PortThatCannotBeOpenedGivesMessage18) {
     TTestHeim heim;
-    SeriellenPortEinrichten(heim.App);
-    heim.App.PortGeraet = heim.Pfad(Arg("no-such-tty"));
+    SeriellenPortEinrichten(heim.App.Geraete);
+    heim.App.Geraete.PortGeraet = heim.Pfad(Arg("no-such-tty"));
     QString p;
-    EXPECT_FALSE(GeraetBefehl(heim.App, Arg("R01"), p, heim.App.AktuellesGeraet, true, true));
+    EXPECT_FALSE(GeraetBefehl(heim.App, heim.App.Geraete, heim.App.AktuellesGeraet, Arg("R01"), p,
+                              heim.App.AktuellesGeraet, true, true));
     EXPECT_EQ(heim.Benutzer.Nummern(), QList<int>({18}));
-    EXPECT_TRUE(heim.Benutzer.Gezeigt[0].Text.contains(heim.App.PortGeraet));
+    EXPECT_TRUE(heim.Benutzer.Gezeigt[0].Text.contains(heim.App.Geraete.PortGeraet));
 }
 
 TEST(BefehlSim, TraceAndLogWhenLogFileIsSet) {

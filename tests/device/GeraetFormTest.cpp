@@ -23,12 +23,12 @@ TEST(GeraetForm, ReadOutShowsCountProgressAndLinesThenCloses) {
     fixtur.Schreiben(fixtur.Pfad(Arg("m.ome")), messung);
     TSimLauf t({Arg("--data"), fixtur.Pfad(Arg("m.ome"))});
     ASSERT_TRUE(t.Sim->Bereit());
-    GeraetOberflaecheEinrichten(t.Heim.App, nullptr);
+    GeraetOberflaecheEinrichten(t.Heim.App, t.Heim.App.Geraete, nullptr);
     QString text;
     int gaugeMaximum = 0;
     TGeraetForm* form = nullptr;
-    t.Heim.App.GeraetAnzeigeErzeugen = [&](TAnwendung& a) {
-        auto f = std::make_unique<TGeraetForm>(a);
+    t.Heim.App.Geraete.AnzeigeErzeugen = [&] {
+        auto f = std::make_unique<TGeraetForm>(t.Heim.App);
         form = f.get();
         QObject::connect(f->Gauge, &QProgressBar::valueChanged, [&, g = f->Gauge](int) {
             gaugeMaximum = std::max(gaugeMaximum, g->maximum());
@@ -37,7 +37,8 @@ TEST(GeraetForm, ReadOutShowsCountProgressAndLinesThenCloses) {
                          [&, m = f->Meldung] { text = m->toPlainText(); });
         return f;
     };
-    const auto ziel = GeraetDatenLesen(t.Heim.App, Arg("/else/where/a.ome"));
+    const auto ziel = GeraetDatenLesen(t.Heim.App, t.Heim.App.Geraete, t.Heim.App.AktuellesGeraet,
+                                       Arg("/else/where/a.ome"));
     ASSERT_TRUE(ziel);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(*ziel, t.Heim.DatenPfad() + Arg("a.ome"));
@@ -52,16 +53,17 @@ TEST(GeraetForm, ReadOutShowsCountProgressAndLinesThenCloses) {
 TEST(GeraetForm, CancelDuringClearEndsTheRun) {
     TSimLauf t({Arg("--dot-ms"), Arg("100"), Arg("--clear-ms"), Arg("30000")});
     ASSERT_TRUE(t.Sim->Bereit());
-    GeraetOberflaecheEinrichten(t.Heim.App, nullptr);
-    t.Heim.App.GeraetAnzeigeErzeugen = [&](TAnwendung& a) {
-        auto f = std::make_unique<TGeraetForm>(a);
+    GeraetOberflaecheEinrichten(t.Heim.App, t.Heim.App.Geraete, nullptr);
+    t.Heim.App.Geraete.AnzeigeErzeugen = [&] {
+        auto f = std::make_unique<TGeraetForm>(t.Heim.App);
         QTimer::singleShot(800, f->BtnAbbrechen, &QPushButton::click);
         return f;
     };
     QElapsedTimer uhr;
     uhr.start();
     QString p;
-    GeraetBefehl(t.Heim.App, Arg("L01"), p, t.Heim.App.AktuellesGeraet, true, true);
+    GeraetBefehl(t.Heim.App, t.Heim.App.Geraete, t.Heim.App.AktuellesGeraet, Arg("L01"), p,
+                 t.Heim.App.AktuellesGeraet, true, true);
     EXPECT_LT(uhr.elapsed(), 10000); // not the 30 s the instrument would take
     EXPECT_FALSE(t.Heim.App.AppConst.GeraetOnline);
 }

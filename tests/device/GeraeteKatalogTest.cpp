@@ -1,5 +1,5 @@
 #include "device/GeraeteKatalog.h"
-#include "shell/AnwendungStarten.h"
+#include "app/AnwendungStarten.h"
 #include "shell/DatumZeit.h"
 #include "shell/TIniDatei.h"
 #include "shell/TestHilfen.h"

@@ -96,7 +96,7 @@ TEST_F(SimCli, SendJobAnswersTheQuestionsWithYes) {
     const QString messung = Heim.Pfad(Arg("m.ome"));
     Heim.Schreiben(messung, Heim.Messdatei(2000));
     TMessDatei auftrag;
-    ASSERT_TRUE(MessDateiPruefen(Heim.App, messung));
+    ASSERT_TRUE(MessDateiPruefen(Heim.App, messung, Heim.App.ArbeitsDatei));
     ASSERT_TRUE(MessDateiLesen(Heim.App, messung, true, auftrag));
     const QString job = Heim.Pfad(Arg("job.oor"));
     ASSERT_TRUE(MessDateiSchreiben(job, true, auftrag));
@@ -119,7 +119,7 @@ QString JobDatei(TTestHeim& heim) {
     const QString messung = heim.Pfad(Arg("m.ome"));
     heim.Schreiben(messung, heim.Messdatei(4000));
     TMessDatei auftrag;
-    EXPECT_TRUE(MessDateiPruefen(heim.App, messung));
+    EXPECT_TRUE(MessDateiPruefen(heim.App, messung, heim.App.ArbeitsDatei));
     EXPECT_TRUE(MessDateiLesen(heim.App, messung, true, auftrag));
     const QString job = heim.Pfad(Arg("job.oor"));
     EXPECT_TRUE(MessDateiSchreiben(job, true, auftrag));
@@ -209,7 +209,7 @@ TEST_F(SimCli, InterruptedReadOutKeepsWhatArrivedUnderANameOfItsOwn) {
         EXPECT_TRUE(Heim.Lesen(Heim.Pfad(Arg("m.ome"))).startsWith(angekommen));
         TMessDatei d;
         Heim.Benutzer.Gezeigt.clear();
-        ASSERT_TRUE(MessDateiPruefen(Heim.App, teil));
+        ASSERT_TRUE(MessDateiPruefen(Heim.App, teil, Heim.App.ArbeitsDatei));
         EXPECT_TRUE(MessDateiLesen(Heim.App, teil, false, d));
         EXPECT_TRUE(Heim.Benutzer.Nummern().contains(40));
         QFile::remove(teil);

@@ -7,8 +7,8 @@
 TSimLauf::TSimLauf(const QStringList& simArgumente, int wartezeitMs) : Heim(wartezeitMs) {
     Sim = std::make_unique<TSimProzess>(Heim.Heim(), QStringLiteral("TypA"),
                                         Heim.Pfad(QStringLiteral("tty")), simArgumente);
-    SeriellenPortEinrichten(Heim.App);
-    Heim.App.PortGeraet = Sim->Link();
+    SeriellenPortEinrichten(Heim.App.Geraete);
+    Heim.App.Geraete.PortGeraet = Sim->Link();
 }
 
 namespace {
@@ -29,9 +29,9 @@ private:
 
 bool TSimLauf::Befehl(const QString& befehl, QString& parameter, bool anzeige,
                       const TGeraet* geraet) {
-    Heim.App.GeraetAnzeigeErzeugen = [this](TAnwendung&) {
+    Heim.App.Geraete.AnzeigeErzeugen = [this] {
         return std::make_unique<TMerkAnzeige>(Zeilen, GaugeMaximum);
     };
-    return GeraetBefehl(Heim.App, befehl, parameter, geraet ? *geraet : Heim.App.AktuellesGeraet,
-                        anzeige, true);
+    return GeraetBefehl(Heim.App, Heim.App.Geraete, Heim.App.AktuellesGeraet, befehl, parameter,
+                        geraet ? *geraet : Heim.App.AktuellesGeraet, anzeige, true);
 }

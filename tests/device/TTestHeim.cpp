@@ -86,10 +86,10 @@ QByteArray TTestHeim::Messdatei(int bytes) const {
 
 void TTestHeim::GleicheMessung(const QString& a, const QString& b) {
     TMessDatei da, db;
-    ASSERT_TRUE(MessDateiPruefen(App, a));
+    ASSERT_TRUE(MessDateiPruefen(App, a, App.ArbeitsDatei));
     const TLeseErgebnis ea = MessDateiLesen(App, a, false, da);
     ASSERT_TRUE(ea) << ea.Meldung.toStdString();
-    ASSERT_TRUE(MessDateiPruefen(App, b));
+    ASSERT_TRUE(MessDateiPruefen(App, b, App.ArbeitsDatei));
     const TLeseErgebnis eb = MessDateiLesen(App, b, false, db);
     ASSERT_TRUE(eb) << eb.Meldung.toStdString();
     ASSERT_EQ(da.Messreihen.size(), 1);

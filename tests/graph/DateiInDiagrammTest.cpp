@@ -1,7 +1,7 @@
 #include "graph/DateiInDiagramm.h"
 #include "formula/TParser.h"
 #include "graph/Farben.h"
-#include "shell/TAnwendung.h"
+#include "app/TAnwendung.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +63,7 @@ protected:
 
 TEST_F(DateiInDiagrammTest, CurvesByChannelTypeColouredBySeriesIndex) {
     TMessDatei m = Messung({ktAna, ktPara, ktAna}, {3, 3, 3});
-    ASSERT_TRUE(DateiInDiagramm(App, Parser, m, D));
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, m, D));
     ASSERT_EQ(Namen(), (QStringList{"Reihe 0", "Reihe 2"}));
     EXPECT_EQ(D.Kurven[0].Linienfarbe, Farbe::clBlack);
     EXPECT_EQ(D.Kurven[1].Linienfarbe, Farbe::clGreen);
@@ -93,13 +93,13 @@ TEST_F(DateiInDiagrammTest, InactiveAndUnknownSeriesGiveNoCurve) {
     TMessDatei m = Messung({ktNul, ktBin, ktSBin, ktSAna, 7, ktAna}, {1, 1, 1, 1, 1, 1});
     m.Messreihen[1].Aktiv = 0;
     m.Messreihen[5].Aktiv = 2; // only the lowest bit counts
-    ASSERT_TRUE(DateiInDiagramm(App, Parser, m, D));
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, m, D));
     EXPECT_EQ(Namen(), (QStringList{"Reihe 0", "Reihe 2", "Reihe 3"}));
 }
 
 TEST_F(DateiInDiagrammTest, SeventeenthSeriesIsBlackAgain) {
     TMessDatei m = Messung(QVector<quint8>(17, ktAna), QVector<int>(17, 1));
-    ASSERT_TRUE(DateiInDiagramm(App, Parser, m, D));
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, m, D));
     ASSERT_EQ(D.Kurven.size(), 17);
     for (int i = 0; i < 17; ++i) {
         EXPECT_EQ(D.Kurven[i].Linienfarbe, Farben::KurvenFarben[i % 16]) << i;
@@ -112,7 +112,7 @@ TEST_F(DateiInDiagrammTest, SeriesWithoutChannelAreCalculated) {
     m.Messreihen[2].Name = QStringLiteral("Summe=M0+M1");
     m.Messreihen[2].Anzahl = 77; // set to 0 by the import
     m.Messreihen[3].Name = QStringLiteral("Flaeche=IGR(M0)");
-    ASSERT_TRUE(DateiInDiagramm(App, Parser, m, D));
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, m, D));
     ASSERT_EQ(D.Kurven.size(), 4);
     EXPECT_EQ(D.Kurven[2].Werte[0], (QVector<double>{100, 101, 102, 103}));
     EXPECT_EQ(D.Kurven[2].Werte[1], (QVector<double>{10, 12, 14, 16}));
@@ -129,7 +129,7 @@ TEST_F(DateiInDiagrammTest, CompChannelIsCalculatedAndAFaultyFormulaStillMakesAC
     m.Messreihen[2].Name = QStringLiteral("Falsch=M0**");
     m.Messreihen[2].Nullwert = 1;
     m.Messreihen[2].Messkonstante = 5;
-    ASSERT_TRUE(DateiInDiagramm(App, Parser, m, D));
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, m, D));
     ASSERT_EQ(D.Kurven.size(), 3);
     EXPECT_EQ(D.Kurven[1].Werte[1], (QVector<double>{0, 2}));
     EXPECT_EQ(D.Kurven[2].Werte[1], (QVector<double>{5, 5}));
@@ -143,18 +143,18 @@ TEST_F(DateiInDiagrammTest, XMinComesFromThisCallsFirstPointOnwards) {
     D.Kurven = {alt};
     TMessDatei m = Messung({ktAna, ktAna, ktAna}, {0, 2, 3});
     m.Messreihen[2].Messwerte[0][2] = 90;
-    ASSERT_TRUE(DateiInDiagramm(App, Parser, m, D));
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, m, D));
     EXPECT_EQ(Namen(), (QStringList{"alt", "Reihe 0", "Reihe 1", "Reihe 2"}));
     EXPECT_TRUE(D.Kurven[1].Werte[0].isEmpty() && D.Kurven[1].Werte[1].isEmpty());
     EXPECT_EQ(D.XMin, 90);
 
     // Importing the same measurement again appends every curve a second time.
-    ASSERT_TRUE(DateiInDiagramm(App, Parser, m, D));
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, m, D));
     EXPECT_EQ(D.Kurven.size(), 7);
 
     // No point at all: XMin stays.
     TMessDatei leer = Messung({ktAna}, {0});
-    ASSERT_TRUE(DateiInDiagramm(App, Parser, leer, D));
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, leer, D));
     EXPECT_EQ(D.XMin, 90);
 }
 
@@ -164,7 +164,7 @@ TEST_F(DateiInDiagrammTest, ErrorInACalculatedSeriesLeavesTheDocument) {
     m.Messreihen[2].Name = QStringLiteral("Q=M0/M1");
     m.Messreihen[1].Messwerte[1][0] = 0; // division by zero in the first point
     const TDiagramm vorher = D;
-    const TImportErgebnis e = DateiInDiagramm(App, Parser, m, D);
+    const TImportErgebnis e = DateiInDiagramm(App, App.DefaultKurve, Parser, m, D);
     EXPECT_FALSE(e);
     EXPECT_FALSE(e.Fehler.isEmpty());
     EXPECT_EQ(D, vorher);

@@ -1,5 +1,5 @@
 #include "graph/GraphDatei.h"
-#include "shell/TAnwendung.h"
+#include "app/TAnwendung.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "graph/GraphDefaults.h"
 #include "graph/Farben.h"
-#include "shell/Konfiguration.h"
-#include "shell/TAnwendung.h"
+#include "app/AnwendungStarten.h"
+#include "app/TAnwendung.h"
 #include "shell/TIniDatei.h"
 #include "shell/TSkriptBenutzer.h"
 
@@ -179,21 +179,19 @@ TEST(Farben, EveryNameReadsBackAndOtherValuesAsHex) {
               Farbe::clWhite);
 }
 
-TEST_F(GraphDefaultsTest, TheUserFileCarriesTheDefaultsThroughTheHooks) {
+TEST_F(GraphDefaultsTest, TheUserFileCarriesTheDefaults) {
     TSkriptBenutzer benutzer;
     TAnwendung app(benutzer);
-    GraphDefaults::Verbinden(app);
     const QString verzeichnis = Dir.path() + u'/';
     app.AppConst.UserKonfigDatei = QStringLiteral("ORVANUser.cfg");
     app.DefaultDiagramm.Titel = QStringLiteral("Vorlage");
     app.DefaultDiagramm.MarkerFarbe = 0x00ABCDEF;
     app.DefaultKurve.Punktbreite = 6;
-    ASSERT_TRUE(KonfigurationSchreiben(app, verzeichnis, app.AppConst.UserKonfigDatei));
+    ASSERT_TRUE(EinstellungenSchreiben(app, verzeichnis, app.AppConst.UserKonfigDatei));
 
     TAnwendung neu(benutzer);
-    GraphDefaults::Verbinden(neu);
     neu.AppConst.UserKonfigDatei = app.AppConst.UserKonfigDatei;
-    KonfigurationLesen(neu, verzeichnis, neu.AppConst.UserKonfigDatei);
+    EinstellungenLesen(neu, verzeichnis, neu.AppConst.UserKonfigDatei);
     EXPECT_EQ(neu.DefaultDiagramm.Titel, QStringLiteral("Vorlage"));
     EXPECT_EQ(neu.DefaultDiagramm.MarkerFarbe, 0x00ABCDEFu);
     EXPECT_EQ(neu.DefaultKurve.Punktbreite, 6);

@@ -1,6 +1,6 @@
 #include "TestHilfen.h"
 #include "shell/Konfiguration.h"
-#include "shell/ProgrammStart.h"
+#include "app/AnwendungStarten.h"
 #include "shell/TIniDatei.h"
 
 #include <QDir>
@@ -17,7 +17,7 @@ const QStringList kAllgemeinSchluessel = {
     "Datumsformat kurz", "Datumsformat lang", "Zeit/Datumsformat",  "Dezimaltrenner",
     "Sprache"};
 
-void Starten(TTestProgramm& t) { ProgrammStart(t.App, QString(), t.Pfad()); }
+void Starten(TTestProgramm& t) { AnwendungStarten(t.App, QString(), t.Pfad()); }
 
 TEST(ProgrammStart, FirstStartCreatesBothFilesWithEveryDefault) {
     TTestProgramm t;

@@ -1,7 +1,7 @@
 #include "shell/Sprache.h"
 #include "TestHilfen.h"
 #include "shell/Nachricht.h"
-#include "shell/ProgrammStart.h"
+#include "app/AnwendungStarten.h"
 #include "shell/TIniDatei.h"
 
 #include <QDir>
@@ -215,7 +215,7 @@ TEST(ProgrammStart, LoadsTheLanguageStoredByTheUser) {
     QDir().mkpath(t.Pfad("Config"));
     DateiSchreiben(t.Pfad("Config/Sprache.cfg"), DateiLesen(kSprachDatei));
     DateiSchreiben(t.Pfad("Config/ORVANUser.cfg"), "[Allgemein]\nSprache=English\n");
-    ProgrammStart(t.App, QString(), t.Pfad());
+    AnwendungStarten(t.App, QString(), t.Pfad());
     EXPECT_EQ(t.App.AppConst.SprachenListe, QStringList({"Deutsch", "English"}));
     EXPECT_EQ(t.App.Texte.NeuLadenText, "Please enter a name for the target file...");
     EXPECT_FALSE(t.Benutzer.Nummern().contains(27));
@@ -225,7 +225,7 @@ TEST(ProgrammStart, WithoutLanguageFileShowsMessage27TwiceAndKeepsGerman) {
     TTestProgramm t;
     QDir().mkpath(t.Pfad("Config"));
     DateiSchreiben(t.Pfad("Config/ORVANUser.cfg"), "[Allgemein]\nSprache=English\n");
-    ProgrammStart(t.App, QString(), t.Pfad());
+    AnwendungStarten(t.App, QString(), t.Pfad());
     EXPECT_TRUE(t.App.AppConst.SprachenListe.isEmpty());
     EXPECT_EQ(t.Benutzer.Nummern().count(27), 2);
     EXPECT_TRUE(Geaendert(t.App.Texte).isEmpty());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TAnwendung.h"
+#include "app/TAnwendung.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <QFile>

@@ -2,16 +2,17 @@
 // language menu, the reading command and closing.
 #include "UiTestHilfen.h"
 
-#include "shell/ui/TOrvanApplikation.h"
+#include "app/ui/TOrvanApplikation.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QStatusTipEvent>
 #include <QTest>
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -182,7 +183,8 @@ TEST(MainForm, LanguageTickFollowsTheClickAndSurvivesARestart) {
     }
     TSkriptBenutzer benutzer;
     TAnwendung zweite(benutzer);
-    TMainForm neu(zweite, p.Pfad(QStringLiteral("orvan")), p.Pfad());
+    AnwendungStarten(zweite, p.Pfad(QStringLiteral("orvan")), p.Pfad());
+    TMainForm neu(zweite);
     const QList<QAction*> eintraege = neu.MenSprache->actions();
     ASSERT_EQ(eintraege.size(), 2);
     EXPECT_FALSE(eintraege[0]->isChecked());
@@ -229,7 +231,7 @@ TEST(MainForm, ReadingAFileThatIsNoMeasurementAsksForTheRawImport) {
 TEST(MainForm, InstrumentCommandsReportAFailedRunWithMessage25) {
     TUiProgramm p;
     TMainForm& h = p.Starten();
-    p.App.DatenAusGeraetLesen = nullptr;
+    h.DatenAusGeraetLesen = nullptr;
     p.Benutzer.Dateien = {p.Pfad(QStringLiteral("Daten/neu.ome")),
                           p.Pfad(QStringLiteral("Daten/neu.ome"))};
     h.ActInDateiLaden->trigger();
@@ -244,7 +246,7 @@ TEST(MainForm, InstrumentReadOpensTheFileWhereTheDataLanded) {
     const QString empfangen = p.Pfad(QStringLiteral("Daten/empfangen.ome"));
     QString gefragt;
     // The run puts the data into the data directory, whatever the chosen name said.
-    p.App.DatenAusGeraetLesen = [&](TAnwendung&, const QString& datei) -> std::optional<QString> {
+    h.DatenAusGeraetLesen = [&](const QString& datei) -> std::optional<QString> {
         gefragt = datei;
         QDir().mkpath(p.Pfad(QStringLiteral("Daten")));
         QFile f(empfangen);
@@ -308,4 +310,22 @@ TEST(MainForm, AnErrorEscapingAnEventHandlerIsShownAndTheProgramGoesOn) {
     ASSERT_EQ(benutzer.Gezeigt.size(), 1);
     EXPECT_EQ(benutzer.Gezeigt[0].Text, QStringLiteral("Gleitkommadivision durch Null"));
     EXPECT_EQ(benutzer.Gezeigt[0].Typ, TNachrichtTyp::Fehler);
+}
+
+// The graph windows die in the widget base destructor, after the main window's own has run;
+// their `destroyed` must not call back into what is left of it. A plain build cannot see that
+// call, the sanitizer build (UBSan's vptr check) stops here when it happens.
+TEST(MainForm, DestroyingItWithGraphWindowsOpenCallsNothingBack) {
+    TUiProgramm p;
+    TMainForm& h = p.Starten();
+    QList<QPointer<TMDIGraphWin>> fenster;
+    for (int i = 0; i < 3; ++i) {
+        fenster << h.DateiNeuClick();
+    }
+    QCoreApplication::processEvents();
+    p.Haupt.reset();
+    for (const auto& f : fenster) {
+        EXPECT_TRUE(f.isNull()) << "a graph window outlived its main window";
+    }
+    EXPECT_TRUE(p.Benutzer.Gezeigt.isEmpty());
 }

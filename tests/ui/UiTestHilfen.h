@@ -1,9 +1,10 @@
 #pragma once
 
 #include "graph/ui/TMDIGraphWin.h"
-#include "shell/TAnwendung.h"
+#include "app/AnwendungStarten.h"
+#include "app/TAnwendung.h"
 #include "shell/TSkriptBenutzer.h"
-#include "shell/ui/TMainForm.h"
+#include "app/ui/TMainForm.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,7 +34,8 @@ struct TUiProgramm {
     }
 
     TMainForm& Starten() {
-        Haupt = std::make_unique<TMainForm>(App, Pfad(QStringLiteral("orvan")), Pfad());
+        AnwendungStarten(App, Pfad(QStringLiteral("orvan")), Pfad());
+        Haupt = std::make_unique<TMainForm>(App);
         Haupt->resize(1000, 700);
         Haupt->show();
         QCoreApplication::processEvents();
@@ -48,7 +50,8 @@ struct TGraphProgramm : TUiProgramm {
     std::unique_ptr<TMDIGraphWin> Fenster;
 
     TMDIGraphWin& Neu(const QString& name = QStringLiteral("Graph1")) {
-        Fenster = std::make_unique<TMDIGraphWin>(App, name, false);
+        Fenster = std::make_unique<TMDIGraphWin>(App, App.DefaultDiagramm, App.DefaultKurve, name,
+                                                 false);
         Fenster->resize(900, 600);
         Fenster->show();
         QCoreApplication::processEvents();

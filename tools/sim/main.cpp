@@ -4,7 +4,7 @@
 #include "TSimPty.h"
 #include "device/GeraeteKatalog.h"
 #include "shell/DatumZeit.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"
 #include "shell/Uhr.h"
 
@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
 
     // The instrument's command strings come from the same catalogue the program reads.
     TSkriptBenutzer benutzer;
-    TAnwendung app(benutzer);
+    TShellKontext app(benutzer);
     app.AppConst.PrgKonfigPfad = QDir(home).absolutePath() + QStringLiteral("/Config/");
     if (!GeraetLesen(app, geraet, opt.Geraet)) {
         for (const TNachrichtInhalt& n : benutzer.Gezeigt) {

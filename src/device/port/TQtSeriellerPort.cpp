@@ -1,6 +1,6 @@
 #include "device/port/TQtSeriellerPort.h"
 
-#include "shell/TAnwendung.h"
+#include "device/TGeraetUmgebung.h"
 
 #include <QSerialPort>
 
@@ -109,6 +109,6 @@ QByteArray TQtSeriellerPort::GeraetLesen(int ms) {
     return daten;
 }
 
-void SeriellenPortEinrichten(TAnwendung& app) {
-    app.PortErzeugen = [] { return std::unique_ptr<TSeriellerPort>(new TQtSeriellerPort); };
+void SeriellenPortEinrichten(TGeraetUmgebung& umgebung) {
+    umgebung.PortErzeugen = [] { return std::unique_ptr<TSeriellerPort>(new TQtSeriellerPort); };
 }

@@ -5,7 +5,7 @@
 #include <memory>
 
 class QSerialPort;
-class TAnwendung;
+class TGeraetUmgebung;
 
 // The port on QSerialPort: real serial ports and pseudo-terminals alike.
 class TQtSeriellerPort : public TSeriellerPort {
@@ -27,5 +27,6 @@ private:
     QSerialPort* FPort;
 };
 
-// Makes the command runs of `app` use TQtSeriellerPort (the GUI and orvan-cli call it once).
-void SeriellenPortEinrichten(TAnwendung& app);
+// Makes the command runs of `umgebung` use TQtSeriellerPort (the GUI and orvan-cli call it
+// once).
+void SeriellenPortEinrichten(TGeraetUmgebung& umgebung);

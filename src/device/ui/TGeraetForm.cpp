@@ -2,7 +2,8 @@
 
 #include "device/GeraetBefehl.h"
 #include "device/port/TQtSeriellerPort.h"
-#include "shell/TAnwendung.h"
+#include "device/TGeraetUmgebung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TBenutzer.h"
 
 #include <QFontDatabase>
@@ -20,7 +21,7 @@ constexpr int kHilfeDialog = 100;
 constexpr int kHilfeKnopf = 300;
 } // namespace
 
-TGeraetForm::TGeraetForm(TAnwendung& app, QWidget* eltern) : QDialog(eltern), FApp(app) {
+TGeraetForm::TGeraetForm(TShellKontext& app, QWidget* eltern) : QDialog(eltern), FApp(app) {
     setWindowTitle(Text("GeraetFormCaptionText", "Geräte - Verbindung..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -135,10 +136,10 @@ void TGeraetForm::SchliessenAnfordern() {
     }
 }
 
-void GeraetOberflaecheEinrichten(TAnwendung& app, QWidget* hauptfenster) {
-    SeriellenPortEinrichten(app);
-    GeraetBefehlEinrichten(app);
-    app.GeraetAnzeigeErzeugen = [hauptfenster](TAnwendung& a) {
-        return std::make_unique<TGeraetForm>(a, hauptfenster);
+void GeraetOberflaecheEinrichten(TShellKontext& app, TGeraetUmgebung& umgebung,
+                                 QWidget* hauptfenster) {
+    SeriellenPortEinrichten(umgebung);
+    umgebung.AnzeigeErzeugen = [&app, hauptfenster] {
+        return std::make_unique<TGeraetForm>(app, hauptfenster);
     };
 }

@@ -7,14 +7,15 @@
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class TAnwendung;
+class TGeraetUmgebung;
+class TShellKontext;
 
 // The progress dialog of a device command run: the gauge, the status lines, cancel and
 // help. Modal; the command starts once the dialog is shown.
 class TGeraetForm : public QDialog, public TGeraetAnzeige {
     Q_OBJECT
 public:
-    TGeraetForm(TAnwendung& app, QWidget* eltern = nullptr);
+    TGeraetForm(TShellKontext& app, QWidget* eltern = nullptr);
 
     void Zeile(const QString& text) override;
     void Fortschritt(qint64 position, qint64 maximum) override;
@@ -35,7 +36,7 @@ protected:
 private:
     QString Text(const char* schluessel, const char* vorgabe) const;
 
-    TAnwendung& FApp;
+    TShellKontext& FApp;
     std::function<void()> FStart;
     std::function<void()> FAbbrechen;
     bool FGestartet = false;
@@ -43,6 +44,7 @@ private:
     bool FLaeuft = false;
 };
 
-// Connects the device runs of the GUI: the port on QSerialPort, this dialog as the progress
-// display (centred on `hauptfenster`) and the main window's read-out hook.
-void GeraetOberflaecheEinrichten(TAnwendung& app, QWidget* hauptfenster);
+// Connects the device runs of the GUI: the port on QSerialPort and this dialog as the
+// progress display (centred on `hauptfenster`).
+void GeraetOberflaecheEinrichten(TShellKontext& app, TGeraetUmgebung& umgebung,
+                                 QWidget* hauptfenster);

@@ -10,7 +10,7 @@
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
 #include "shell/Konfiguration.h"
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/TBenutzer.h"
 #include "shell/Uhr.h"
 #include "shell/Zahlen.h"
@@ -67,8 +67,11 @@ void PunkteLesen(const QCPAbstractPlottable* reihe, QVector<double>& x, QVector<
 
 } // namespace
 
-TMDIGraphWin::TMDIGraphWin(TAnwendung& app, const QString& name, bool oeffnen, QWidget* eltern)
-    : QWidget(eltern), FApp(app), FParser(std::make_unique<TParser>()) {
+TMDIGraphWin::TMDIGraphWin(TShellKontext& app, const TDiagramm& vorlage,
+                           const TKurve& kurvenVorlage, const QString& name, bool oeffnen,
+                           QWidget* eltern)
+    : QWidget(eltern), FApp(app), FKurvenVorlage(kurvenVorlage),
+      FParser(std::make_unique<TParser>()) {
     ChartAnlegen();
     setWindowTitle(name);
     Gespeichert = true;
@@ -81,7 +84,7 @@ TMDIGraphWin::TMDIGraphWin(TAnwendung& app, const QString& name, bool oeffnen, Q
             Diagramm = gelesen;
         }
     } else {
-        Diagramm = FApp.DefaultDiagramm;
+        Diagramm = vorlage;
     }
     GraphEigenschaftenSetzen();
     Aktualisieren();

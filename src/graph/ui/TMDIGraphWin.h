@@ -20,7 +20,7 @@ class QMouseEvent;
 class QPrinter;
 class QStatusBar;
 class TAchsenTicker;
-class TAnwendung;
+class TShellKontext;
 class TGraphOverlay;
 class TParser;
 struct TMessDatei;
@@ -32,8 +32,11 @@ struct TMessDatei;
 class TMDIGraphWin : public QWidget {
     Q_OBJECT
 public:
-    // `name`: the caption of a new graph, or the graph file to open (`oeffnen`).
-    TMDIGraphWin(TAnwendung& app, const QString& name, bool oeffnen, QWidget* eltern = nullptr);
+    // `name`: the caption of a new graph, or the graph file to open (`oeffnen`). A new graph
+    // starts as `vorlage`; every curve of a measurement import starts as `kurvenVorlage`
+    // (the graph defaults; both are read when used, so changed defaults apply).
+    TMDIGraphWin(TShellKontext& app, const TDiagramm& vorlage, const TKurve& kurvenVorlage,
+                 const QString& name, bool oeffnen, QWidget* eltern = nullptr);
     ~TMDIGraphWin() override;
 
     TDiagramm Diagramm;
@@ -133,7 +136,8 @@ private:
     void KurveAnlegen(const TKurve& kurve);
     void Panelsetzen(int x, int y);
 
-    TAnwendung& FApp;
+    TShellKontext& FApp;
+    const TKurve& FKurvenVorlage;
     std::unique_ptr<TParser> FParser;
     QCPTextElement* FTitel = nullptr;
     QCPTextElement* FFuss = nullptr;

@@ -3,12 +3,11 @@
 #include "graph/ui/TMDIGraphWin.h"
 
 #include "graph/DateiInDiagramm.h"
-#include "shell/TAnwendung.h"
 
 #include <stdexcept>
 
 void TMDIGraphWin::DateiInDiagramm(TMessDatei& messung) {
-    const TImportErgebnis ergebnis = ::DateiInDiagramm(FApp, Parser(), messung, Diagramm);
+    const TImportErgebnis ergebnis = ::DateiInDiagramm(FApp, FKurvenVorlage, Parser(), messung, Diagramm);
     GraphEigenschaftenSetzen();
     Aktualisieren();
     if (!ergebnis) {

@@ -4,7 +4,7 @@
 #include <QString>
 
 class QLabel;
-class TAnwendung;
+class TShellKontext;
 
 // The small modal "about" box: product, description, maker, version and internal name from
 // the compiled-in version information, and the maker's addresses. A click anywhere, Enter or
@@ -12,7 +12,7 @@ class TAnwendung;
 class TInfoBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TInfoBox(TAnwendung& app, QWidget* eltern = nullptr);
+    explicit TInfoBox(TShellKontext& app, QWidget* eltern = nullptr);
 
     // The maker's data built into the program.
     static const QString Adresse;

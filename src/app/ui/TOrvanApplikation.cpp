@@ -1,4 +1,4 @@
-#include "shell/ui/TOrvanApplikation.h"
+#include "app/ui/TOrvanApplikation.h"
 
 #include "shell/TBenutzer.h"
 

@@ -1,14 +1,13 @@
-#include "shell/ui/TMainForm.h"
+#include "app/ui/TMainForm.h"
 
+#include "app/TAnwendung.h"
+#include "app/ui/TInfoBox.h"
+#include "device/GeraetBefehl.h"
 #include "graph/ui/TMDIGraphWin.h"
 #include "measurement/MessDateiLeser.h"
-#include "shell/AnwendungStarten.h"
 #include "shell/DateiDialoge.h"
 #include "shell/Konfiguration.h"
-#include "shell/ProgrammStart.h"
 #include "shell/Sprache.h"
-#include "shell/TAnwendung.h"
-#include "shell/ui/TInfoBox.h"
 #include "shell/ui/TQtBenutzer.h"
 #include "shell/ui/TSymbole.h"
 
@@ -46,15 +45,21 @@ constexpr int kHilfeKontextHaupt = 10;
 
 } // namespace
 
-TMainForm::TMainForm(TAnwendung& app, const QString& programmDatei, const QString& programmPfad,
-                     QWidget* eltern)
+TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
     : QMainWindow(eltern), FApp(app), FDrucker(std::make_unique<QPrinter>()) {
-    // Messages of the start-up already open over this window.
+    DatenAusGeraetLesen = [this](const QString& datei) -> std::optional<QString> {
+        const TAuslesen gelesen = GeraetAuslesen(FApp, FApp.Geraete, FApp.AktuellesGeraet, datei);
+        // An interrupted read-out kept what arrived under a name of its own: offered for
+        // reading; the reader then says that its data part is short (message 40).
+        if (!gelesen.Datei && !gelesen.Teil.isEmpty() &&
+            FApp.Nachricht(16, gelesen.Teil) == mrYes) {
+            return gelesen.Teil;
+        }
+        return gelesen.Datei;
+    };
+    // Messages open over this window from now on.
     if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
         qt->Elternfenster = this;
-    }
-    AnwendungStarten(FApp, programmDatei, programmPfad);
-    if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
         qt->Titel = FApp.Titel;
         qt->HilfeDatei = FApp.HilfeDatei;
     }
@@ -95,6 +100,8 @@ TMainForm::TMainForm(TAnwendung& app, const QString& programmDatei, const QStrin
     connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this] { Aktualisieren(); });
     Aktualisieren();
     StatusBarSetzen();
+    // A device run that changes the connection state refreshes the status bar.
+    connect(&FApp.Geraete, &TGeraetUmgebung::OnlineGeaendert, this, [this] { StatusBarSetzen(); });
 }
 
 TMainForm::~TMainForm() {
@@ -509,13 +516,14 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
 TMDIGraphWin* TMainForm::DateiNeuClick() {
     ++FGraphZaehler;
     auto* fenster =
-        new TMDIGraphWin(FApp, FApp.Texte.GraphFensterText + QString::number(FGraphZaehler), false);
+        new TMDIGraphWin(FApp, FApp.DefaultDiagramm, FApp.DefaultKurve,
+                         FApp.Texte.GraphFensterText + QString::number(FGraphZaehler), false);
     FensterEinsetzen(fenster);
     return fenster;
 }
 
 TMDIGraphWin* TMainForm::GraphFensterOeffnen(const QString& datei) {
-    auto* fenster = new TMDIGraphWin(FApp, datei, true);
+    auto* fenster = new TMDIGraphWin(FApp, FApp.DefaultDiagramm, FApp.DefaultKurve, datei, true);
     FensterEinsetzen(fenster);
     return fenster;
 }
@@ -535,8 +543,8 @@ std::optional<QString> TMainForm::MessDateiWaehlen() {
 
 std::optional<QString> TMainForm::MesswerteAusGeraet(const QString& datei) {
     std::optional<QString> empfangen;
-    if (FApp.DatenAusGeraetLesen) {
-        empfangen = FApp.DatenAusGeraetLesen(FApp, datei);
+    if (DatenAusGeraetLesen) {
+        empfangen = DatenAusGeraetLesen(datei);
     }
     if (!empfangen) {
         FApp.Nachricht(25);
@@ -552,7 +560,7 @@ void TMainForm::InDateiLadenClick() {
         return;
     }
     // The file only goes into the working record; no graph window changes.
-    const TEinleseErgebnis e = MessDateiEinlesen(FApp, *datei, false);
+    const TEinleseErgebnis e = MessDateiEinlesen(FApp, *datei, false, FApp.ArbeitsDatei);
     if (e.Weg == TEinleseWeg::Fehler) {
         FApp.Nachricht(0, e.Lesen.Meldung);
     } else if (e.Weg != TEinleseWeg::Gelesen) {
@@ -578,7 +586,7 @@ void TMainForm::NeuLadenClick() {
 }
 
 void TMainForm::MessDateiInGraph(const QString& datei, bool neu) {
-    const TEinleseErgebnis e = MessDateiEinlesen(FApp, datei, false);
+    const TEinleseErgebnis e = MessDateiEinlesen(FApp, datei, false, FApp.ArbeitsDatei);
     switch (e.Weg) {
     case TEinleseWeg::Gelesen:
     case TEinleseWeg::RohGelesen:

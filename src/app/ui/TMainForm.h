@@ -1,9 +1,12 @@
 #pragma once
 
+#include "graph/ui/TMDIGraphWin.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -16,7 +19,7 @@ class QMenu;
 class QPrinter;
 class QToolBar;
 class TAnwendung;
-class TMDIGraphWin;
+
 struct TSprachTexte;
 
 // The main window: a multiple-document frame whose child windows are graph windows. One list
@@ -25,9 +28,8 @@ struct TSprachTexte;
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    // Runs the start-up (configuration, language, devices) and builds the window.
-    TMainForm(TAnwendung& app, const QString& programmDatei, const QString& programmPfad,
-              QWidget* eltern = nullptr);
+    // Builds the window on a started application (app/AnwendungStarten.h).
+    explicit TMainForm(TAnwendung& app, QWidget* eltern = nullptr);
     ~TMainForm() override;
 
     // Captions, hints and enabled states from the language texts and the number of graph
@@ -54,6 +56,11 @@ public:
     void KopierenClick();
     void MinimizeClick();
     void SpracheClick(QAction* eintrag);
+
+    // The read-out of the instrument's recorded data into the data directory under the name
+    // part of the chosen file (device/GeraetBefehl.h: GeraetDatenLesen); the path of the
+    // received file, or nothing when the run failed. Tests put a read-out of their own here.
+    std::function<std::optional<QString>(const QString& datei)> DatenAusGeraetLesen;
 
     // The actions, named as the program names them.
     QAction *ActDateiNeu, *ActDateiOeffnen, *ActDateiSchliessen, *ActDateiSpeichern,

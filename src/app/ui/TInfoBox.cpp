@@ -1,6 +1,6 @@
-#include "shell/ui/TInfoBox.h"
+#include "app/ui/TInfoBox.h"
 
-#include "shell/TAnwendung.h"
+#include "shell/TShellKontext.h"
 #include "shell/VersionsInfo.h"
 
 #include <QDesktopServices>
@@ -56,7 +56,7 @@ QLabel* TInfoBox::Beschriftung(const QString& name, const QString& text, QWidget
     return l;
 }
 
-TInfoBox::TInfoBox(TAnwendung& app, QWidget* eltern) : QDialog(eltern, Qt::Tool) {
+TInfoBox::TInfoBox(TShellKontext& app, QWidget* eltern) : QDialog(eltern, Qt::Tool) {
     setWindowTitle(QStringLiteral("Info..."));
     setToolTip(kSchliessenHinweis);
     setAutoFillBackground(true);
