@@ -50,7 +50,9 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
             Fehlerausgabe(QStringLiteral("graph: ") + e.Lesen.Meldung);
             return cliAbgelehnt;
         }
-        const TImportErgebnis i = DateiInDiagramm(app, app.DefaultKurve, parser, app.ArbeitsDatei, d);
+        const TImportErgebnis i =
+            DateiInDiagramm(app, app.DefaultKurve, parser, app.ArbeitsDatei, d,
+                            TImportQuelle{datei, e.Weg == TEinleseWeg::RohGelesen});
         if (!i) {
             Fehlerausgabe(QStringLiteral("graph: %1: %2").arg(datei, i.Fehler));
             return cliFehler;

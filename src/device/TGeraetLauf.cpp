@@ -6,6 +6,7 @@
 #include "device/TGeraetUmgebung.h"
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
+#include "shell/Konfiguration.h"
 #include "shell/TIniDatei.h"
 #include "shell/TShellKontext.h"
 
@@ -27,10 +28,7 @@ QString TGeraetLauf::PortName() const {
         return Umgebung.PortGeraet;
     }
     // Port N is key "ComN" of section "Hardware"; without it the N-th serial port.
-    const int nr = App.AppConst.SeriellePortNr;
-    const TIniDatei ini(App.AppConst.KonfigurationsPfad + App.AppConst.UserKonfigDatei);
-    return ini.LiesText(QStringLiteral("Hardware"), QStringLiteral("Com%1").arg(nr),
-                        QStringLiteral("/dev/ttyS%1").arg(std::max(nr - 1, 0)));
+    return PortGeraet(App.AppConst, App.AppConst.SeriellePortNr);
 }
 
 bool TGeraetLauf::Ausfuehren(const QString& befehl, QString& parameter) {

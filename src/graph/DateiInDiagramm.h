@@ -7,6 +7,13 @@
 class TShellKontext;
 class TParser;
 
+// Where the measurement came from: the file's name, and whether its bytes were taken as raw
+// values because the file was no measurement file.
+struct TImportQuelle {
+    QString Datei;
+    bool Roh = false;
+};
+
 // Turns the active series of a measurement into curves appended to the document: the job's
 // name and comment become title and footer, the legend and automatic limits are switched
 // on, the X axis shows date and time. Each curve starts as `vorlage` (the default curve) with the
@@ -18,6 +25,11 @@ class TParser;
 //
 // When computing a calculated series fails, the document is left exactly as it was and the
 // result says why; series computed before the failure keep their values in `m`.
+// Adding to a document that already has curves keeps its title and footer, and a new curve
+// whose colour is already taken gets the next colour of the table not used in the document
+// yet. Raw bytes (`quelle.Roh`) are shown over their byte index: a new graph is titled with
+// the file's name, has no footer and a plain number axis.
+//
 // Showing the document is the caller's.
 TImportErgebnis DateiInDiagramm(TShellKontext& app, const TKurve& vorlage, TParser& parser,
-                                TMessDatei& m, TDiagramm& d);
+                                TMessDatei& m, TDiagramm& d, const TImportQuelle& quelle = {});

@@ -8,11 +8,14 @@
 // export writes. The offset is added first and the sum is scaled.
 namespace Kurvenwerte {
 
+inline double Gezeigt(double offset, double faktor, double wert) {
+    return (offset + wert) * faktor;
+}
 inline double GezeigtX(const TKurve& k, double x) {
-    return (k.Start + x) * k.Intervall;
+    return Gezeigt(k.Start, k.Intervall, x);
 }
 inline double GezeigtY(const TKurve& k, double y) {
-    return (k.YOffset + y) * k.YFaktor;
+    return Gezeigt(k.YOffset, k.YFaktor, y);
 }
 
 // The way back, used when the chart's series are read back into the document. `x` and `y`

@@ -58,14 +58,16 @@ bool Nachlesen(QFile& f, QByteArray& puffer, qint64 bis) {
 
 } // namespace
 
-bool MessDateiPruefen(TShellKontext& app, const QString& datei, TMessDatei& arbeit) {
+bool IstMessDatei(const QString& datei, const QStringList& geraeteListe) {
     QFile f(datei);
     if (!Oeffnen(f)) {
         return false;
     }
-    const QByteArray kopf = f.read(kPruefLaenge);
-    f.close();
-    if (!MessKopfPruefen(kopf, app.AppConst.GeraeteListe)) {
+    return MessKopfPruefen(f.read(kPruefLaenge), geraeteListe);
+}
+
+bool MessDateiPruefen(TShellKontext& app, const QString& datei, TMessDatei& arbeit) {
+    if (!IstMessDatei(datei, app.AppConst.GeraeteListe)) {
         return false;
     }
     // A catalogue entry that cannot be read makes the file unusable as well.

@@ -16,6 +16,10 @@ class TShellKontext;
 // message of its own (reading the device may show messages 1 and 3).
 bool MessDateiPruefen(TShellKontext& app, const QString& datei, TMessDatei& arbeit);
 
+// True when the file starts like a measurement or job file of a known device type; reads
+// only the header and shows nothing (for telling a user who chose one in the wrong place).
+bool IstMessDatei(const QString& datei, const QStringList& geraeteListe);
+
 // Reads the file into `ziel`; `nurAuftrag` reads the header only, as a job. For measurement
 // files: message 39 when a stamp lay before the computed time, message 40 when the data part
 // differs in length from what the job needs. On failure `ziel` is unchanged and nothing is

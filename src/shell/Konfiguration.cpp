@@ -31,6 +31,7 @@ constexpr TFensterSchluessel kGraphfenster[] = {
     {"Fenster Hoehe", &TAppConst::FensterHoehe, nullptr},
     {"Fenster Breite", &TAppConst::FensterBreite, nullptr},
     {"Fenster Maximiert", nullptr, &TAppConst::FensterMaximiert},
+    {"Fenster Statistik", nullptr, &TAppConst::FensterStatistik},
 };
 
 template <size_t N>
@@ -124,6 +125,11 @@ void AppConstLesen(const TIniDatei& ini, TAppConst& a) {
     a.SeriellePortNr =
         ini.LiesGanzzahl(kHardware, QStringLiteral("Serielle Port-Nr."), v.SeriellePortNr);
     a.Geraet = ini.LiesText(kHardware, QStringLiteral("Geraet"), v.Geraet);
+    for (const QString& key : ini.Schluessel(kHardware)) {
+        if (const auto nr = PortNummer(key)) {
+            a.PortGeraete[*nr] = ini.LiesText(kHardware, key, QString()).trimmed();
+        }
+    }
 
     EinheitenLesen(ini, a);
 }
@@ -161,6 +167,38 @@ void AppConstSchreiben(TIniDatei& ini, const TAppConst& a) {
 
     ini.SchreibeGanzzahl(kHardware, QStringLiteral("Serielle Port-Nr."), a.SeriellePortNr);
     ini.SchreibeText(kHardware, QStringLiteral("Geraet"), a.Geraet);
+    // Every "ComN" key stands for an entry of the list: one that was removed goes.
+    for (const QString& key : ini.Schluessel(kHardware)) {
+        if (const auto nr = PortNummer(key); nr && a.PortGeraete.value(*nr).isEmpty()) {
+            ini.SchluesselLoeschen(kHardware, key);
+        }
+    }
+    for (auto it = a.PortGeraete.cbegin(); it != a.PortGeraete.cend(); ++it) {
+        if (!it.value().isEmpty()) {
+            ini.SchreibeText(kHardware, PortSchluessel(it.key()), it.value());
+        }
+    }
+}
+
+QString PortSchluessel(int nr) {
+    return QStringLiteral("Com%1").arg(nr);
+}
+
+std::optional<int> PortNummer(const QString& schluessel) {
+    if (schluessel.size() < 4 ||
+        !schluessel.startsWith(QStringLiteral("Com"), Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int nr = schluessel.mid(3).toInt(&ok);
+    return ok && nr > 0 && schluessel.mid(3) == QString::number(nr) ? std::optional<int>(nr)
+                                                                    : std::nullopt;
+}
+
+QString PortGeraet(const TAppConst& a, int nr) {
+    const QString eingetragen = a.PortGeraete.value(nr);
+    return !eingetragen.isEmpty() ? eingetragen
+                                  : QStringLiteral("/dev/ttyS%1").arg(std::max(nr - 1, 0));
 }
 
 TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis,

@@ -3,6 +3,7 @@
 #include "shell/TIniDatei.h"
 
 #include <QString>
+#include <optional>
 
 class TShellKontext;
 struct TAppConst;
@@ -17,11 +18,17 @@ void AppConstLesen(const QString& verzeichnis, const QString& datei, TAppConst& 
 // Writes the sections into `ini` (the file itself is written by the caller).
 void AppConstSchreiben(TIniDatei& ini, const TAppConst& quelle);
 
+// Serial ports: port number N is named by key "ComN" of section "Hardware".
+QString PortSchluessel(int nr);
+// The port number of a key "ComN" (N > 0, written without leading zeros); nothing otherwise.
+std::optional<int> PortNummer(const QString& schluessel);
+// The device behind port number `nr`: its entry, or /dev/ttyS(nr-1) when it has none.
+QString PortGeraet(const TAppConst& a, int nr);
+
 // Reads verzeichnis + datei into app.AppConst (message 0 when the file cannot be read) and
 // sets the help file. Returns the file as read: the user file also carries sections of the
 // floors above (the graph defaults), which the start-up in src/app reads from it.
-TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis,
-                             const QString& datei);
+TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis, const QString& datei);
 // Creates the directory with its parents and writes the shell's sections of the file
 // (message 4 when the directory cannot be created, message 29 when the file cannot be
 // written).

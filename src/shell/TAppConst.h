@@ -2,6 +2,7 @@
 
 #include "shell/TEinheiten.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,7 @@ struct TAppConst {
     int FensterHoehe = 200;
     int FensterBreite = 500;
     bool FensterMaximiert = false;
+    bool FensterStatistik = false; // the statistics table below a graph window's chart is shown
     QString InternerName;
     QString IconDatei;
     QString ProgrammPfad;
@@ -42,6 +44,9 @@ struct TAppConst {
     bool AlteFileDialoge = false;
     int DialogOptionen = ofHideReadOnly;
     int SeriellePortNr = 1;
+    // The device behind port number N on this machine (key "ComN" of section "Hardware");
+    // a number without entry stands for the N-th serial port, /dev/ttyS(N-1).
+    QMap<int, QString> PortGeraete;
     bool GeraetOnline = false;
     QString Geraet = QStringLiteral("unbekannt");
     QStringList GeraeteListe;

@@ -218,6 +218,21 @@ bool TIniDatei::AbschnittLoeschen(const QString& abschnitt) {
     return false;
 }
 
+bool TIniDatei::SchluesselLoeschen(const QString& abschnitt, const QString& schluessel) {
+    TAbschnitt* a = AbschnittSuchen(abschnitt);
+    if (!a) {
+        return false;
+    }
+    for (qsizetype i = 0; i < a->Zeilen.size(); ++i) {
+        if (!a->Zeilen[i].Schluessel.isEmpty() &&
+            GleicherName(a->Zeilen[i].Schluessel, schluessel)) {
+            a->Zeilen.removeAt(i);
+            return true;
+        }
+    }
+    return false;
+}
+
 QString TIniDatei::Text() const {
     QString text;
     auto zeilenSchreiben = [&](const QVector<TZeile>& zeilen) {

@@ -37,6 +37,8 @@ public:
     bool SchluesselVorhanden(const QString& abschnitt, const QString& schluessel) const;
     // Removes the section with all its lines; false when there was no such section.
     bool AbschnittLoeschen(const QString& abschnitt);
+    // Removes one key of a section; false when it was not there.
+    bool SchluesselLoeschen(const QString& abschnitt, const QString& schluessel);
 
     // The whole file as it would be written.
     QString Text() const;

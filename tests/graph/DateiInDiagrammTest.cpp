@@ -171,3 +171,43 @@ TEST_F(DateiInDiagrammTest, ErrorInACalculatedSeriesLeavesTheDocument) {
 }
 
 } // namespace
+
+TEST_F(DateiInDiagrammTest, AddingToAGraphKeepsItsTextsAndGivesUnusedColours) {
+    TMessDatei erste = Messung({ktAna, ktAna}, {2, 2});
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, erste, D));
+    TMessDatei zweite = Messung({ktAna, ktAna, ktAna}, {2, 2, 2});
+    zweite.Auftrag.AuftragName = QStringLiteral("Anderer Auftrag");
+    zweite.Auftrag.Kommentar = QStringLiteral("Anderer Kommentar");
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, zweite, D));
+
+    EXPECT_EQ(D.Titel, QStringLiteral("Auftrag 7"));
+    EXPECT_EQ(D.Fusszeile, QStringLiteral("Kommentar"));
+    ASSERT_EQ(D.Kurven.size(), 5);
+    // Black and maroon are taken: each new curve takes the first colour from its own on that
+    // no curve has yet, counting the ones this import has just given.
+    QVector<TColor> farben;
+    for (const TKurve& k : D.Kurven) {
+        farben.append(k.Linienfarbe);
+        EXPECT_EQ(k.Punktfarbe, k.Linienfarbe) << k.Name.toStdString();
+    }
+    EXPECT_EQ(farben, (QVector<TColor>{Farbe::clBlack, Farbe::clMaroon, Farbe::clGreen,
+                                       Farbe::clOlive, Farbe::clNavy}));
+}
+
+TEST_F(DateiInDiagrammTest, RawBytesAreShownOverTheirIndexUnderTheFilesName) {
+    TMessDatei m = Messung({ktAna}, {3});
+    m.Auftrag.AuftragName = QStringLiteral("vom letzten Auftrag");
+    m.Auftrag.Kommentar = QStringLiteral("alter Kommentar");
+    D.Titel = QStringLiteral("Vorlage");
+    ASSERT_TRUE(DateiInDiagramm(App, App.DefaultKurve, Parser, m, D,
+                                TImportQuelle{QStringLiteral("/tmp/x/notiz.ome"), true}));
+    EXPECT_EQ(D.Titel, QStringLiteral("notiz.ome"));
+    EXPECT_TRUE(D.Fusszeile.isEmpty());
+    EXPECT_FALSE(D.DatumZeitAchse);
+    EXPECT_EQ(D.XMin, 0);
+    ASSERT_EQ(D.Kurven.size(), 1);
+    EXPECT_EQ(D.Kurven[0].Werte[0], (QVector<double>{0, 1, 2}));
+    EXPECT_EQ(D.Kurven[0].Werte[1], (QVector<double>{0, 1, 2}));
+    // The measurement itself keeps its time stamps.
+    EXPECT_EQ(m.Messreihen[0].Messwerte[0], (QVector<double>{100, 101, 102}));
+}

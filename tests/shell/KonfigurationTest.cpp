@@ -13,7 +13,7 @@ const QStringList kAllgemeinSchluessel = {
     "Abteilung",         "Benutzer",         "LogFile",             "Alte File-Dialoge",
     "Links",             "Oben",             "Hoehe",               "Breite",
     "Maximiert",         "Fenster Links",    "Fenster Oben",        "Fenster Hoehe",
-    "Fenster Breite",    "Fenster Maximiert", "Zeitformat kurz",    "Zeitformat lang",
+    "Fenster Breite",    "Fenster Maximiert", "Fenster Statistik", "Zeitformat kurz",    "Zeitformat lang",
     "Datumsformat kurz", "Datumsformat lang", "Zeit/Datumsformat",  "Dezimaltrenner",
     "Sprache"};
 

@@ -322,13 +322,14 @@ TEST(GraphWin, SavingANewGraphProposesItsNameAndThenWritesWithoutAsking) {
     EXPECT_EQ(p.Benutzer.Nummern(), QList<int>{12});
     EXPECT_EQ(DateiInhalt(ziel), inhalt);
 
-    // The saved file opens in a window of its own; a missing one gives message 28.
+    // The saved file opens in a window of its own.
     TMDIGraphWin* offen = h.GraphFensterOeffnen(ziel);
     EXPECT_EQ(offen->Diagramm.Titel, QStringLiteral("Zweite Fassung"));
     p.Benutzer.Gezeigt.clear();
+    // A missing one gives message 28 and no window.
     TMDIGraphWin* fehlt = h.GraphFensterOeffnen(p.Pfad(QStringLiteral("Daten/fehlt.ogr")));
     EXPECT_EQ(p.Benutzer.Nummern(), QList<int>{28});
-    EXPECT_TRUE(fehlt->Diagramm.Kurven.isEmpty());
+    EXPECT_EQ(fehlt, nullptr);
 }
 
 TEST(GraphWin, ExportAsksBeforeOverwritingAndRefusesUnknownExtensions) {

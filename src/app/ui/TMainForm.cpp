@@ -1,13 +1,19 @@
 #include "app/ui/TMainForm.h"
 
+#include "app/AnwendungStarten.h"
 #include "app/TAnwendung.h"
 #include "app/ui/TInfoBox.h"
 #include "device/GeraetBefehl.h"
+#include "device/GeraetEinstellungen.h"
+#include "device/port/SeriellePorts.h"
+#include "graph/DateiInDiagramm.h"
+#include "graph/GraphDatei.h"
 #include "graph/ui/TMDIGraphWin.h"
 #include "measurement/MessDateiLeser.h"
 #include "shell/DateiDialoge.h"
 #include "shell/Konfiguration.h"
 #include "shell/Sprache.h"
+#include "shell/ui/TMainCfgForm.h"
 #include "shell/ui/TQtBenutzer.h"
 #include "shell/ui/TSymbole.h"
 
@@ -27,6 +33,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <algorithm>
 
 namespace {
 
@@ -457,10 +464,53 @@ bool TMainForm::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 void TMainForm::EinstellungenClick(QObject* sender) {
-    Q_UNUSED(sender);
-    // The settings dialog comes with its own subsystem; until then the command says so.
-    FApp.Nachricht(999, KurzerHinweis(FApp.Texte.EinstellungenHint));
-    StatusBarSetzen();
+    EinstellungenOeffnen(TMainCfgForm::EinheitenZuerst(sender), this);
+}
+
+void TMainForm::EinheitenBearbeiten(QWidget* eltern) {
+    EinstellungenOeffnen(true, eltern != nullptr ? eltern : this);
+}
+
+void TMainForm::EinstellungenOeffnen(bool einheitenZuerst, QWidget* eltern) {
+    TMainCfgForm dialog(FApp.AppConst, FApp.Texte, *FApp.Benutzer, EinstellungenDienste(),
+                        einheitenZuerst, eltern);
+    dialog.exec();
+}
+
+void TMainForm::HilfeDateiSetzen(const QString& datei) {
+    FApp.HilfeDatei = datei;
+    if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
+        qt->HilfeDatei = datei;
+    }
+}
+
+TMainCfgDienste TMainForm::EinstellungenDienste() {
+    TMainCfgDienste d;
+    GeraetDiensteSetzen(FApp, FApp.Geraete, FApp.AktuellesGeraet, d);
+    d.PortsVorhanden = SeriellePortsVorhanden;
+    d.KonfigurationLesen = [this](const QString& verzeichnis) {
+        EinstellungenLesen(FApp, verzeichnis, FApp.AppConst.UserKonfigDatei);
+        HilfeDateiSetzen(FApp.HilfeDatei);
+    };
+    d.KonfigurationSchreiben = [this](const QString& verzeichnis) {
+        return EinstellungenSchreiben(FApp, verzeichnis, FApp.AppConst.UserKonfigDatei);
+    };
+    d.KonfigPfadSpeichern = [this] { return KonfigPfadSpeichern(FApp); };
+    d.SpracheLesen = [this](const QString& sprache) {
+        SpracheLesen(FApp, sprache);
+        for (QAction* eintrag : FSprachen->actions()) {
+            eintrag->setChecked(eintrag->data().toString() == sprache);
+        }
+    };
+    d.HilfeDateiSetzen = [this](const QString& datei) { HilfeDateiSetzen(datei); };
+    d.HauptfensterAktualisieren = [this] {
+        Aktualisieren();
+        if (TMDIGraphWin* fenster = AktivesGraphFenster()) {
+            fenster->Aktualisieren();
+        }
+    };
+    d.StatusBarSetzen = [this] { StatusBarSetzen(); };
+    return d;
 }
 
 TMDIGraphWin* TMainForm::AktivesGraphFenster() const {
@@ -493,8 +543,7 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
     QMdiSubWindow* rahmen = FMdiArea->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);
     rahmen->setWindowIcon(TSymbole::Gezeichnet(QStringLiteral("InGraphLaden")));
-    const TAppConst& a = FApp.AppConst;
-    rahmen->setGeometry(a.FensterLinks, a.FensterOben, a.FensterBreite, a.FensterHoehe);
+    rahmen->setGeometry(NeueFensterLage(rahmen));
     // The enabled states follow the number of windows at once, not only at the next
     // activation.
     connect(rahmen, &QObject::destroyed, this, [this] {
@@ -502,7 +551,7 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
             Aktualisieren();
         }
     });
-    if (a.FensterMaximiert) {
+    if (FApp.AppConst.FensterMaximiert) {
         rahmen->showMaximized();
     } else {
         rahmen->show();
@@ -511,6 +560,37 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
     FLetztesGraphFenster = fenster;
     Aktualisieren();
     return rahmen;
+}
+
+QRect TMainForm::NeueFensterLage(const QMdiSubWindow* neu) const {
+    // The stored place of the last closed graph, but never a strip too small to show a
+    // chart, never outside the area, and never exactly on top of a window already there.
+    constexpr int kMinBreite = 360;
+    constexpr int kMinHoehe = 260;
+    constexpr int kVersatz = 28;
+    const TAppConst& a = FApp.AppConst;
+    QRect lage(a.FensterLinks, a.FensterOben, std::max(a.FensterBreite, kMinBreite),
+               std::max(a.FensterHoehe, kMinHoehe));
+    const QSize flaeche = FMdiArea->viewport()->size();
+    if (flaeche.width() > kMinBreite && flaeche.height() > kMinHoehe) {
+        if (lage.left() < 0 || lage.left() > flaeche.width() - kVersatz) {
+            lage.moveLeft(0);
+        }
+        if (lage.top() < 0 || lage.top() > flaeche.height() - kVersatz) {
+            lage.moveTop(0);
+        }
+    }
+    const QList<QMdiSubWindow*> offen = FMdiArea->subWindowList();
+    for (int versuch = 0; versuch < 20; ++versuch) {
+        const bool belegt = std::any_of(offen.cbegin(), offen.cend(), [&](QMdiSubWindow* f) {
+            return f != neu && f->geometry().topLeft() == lage.topLeft();
+        });
+        if (!belegt) {
+            break;
+        }
+        lage.translate(kVersatz, kVersatz);
+    }
+    return lage;
 }
 
 TMDIGraphWin* TMainForm::DateiNeuClick() {
@@ -523,7 +603,17 @@ TMDIGraphWin* TMainForm::DateiNeuClick() {
 }
 
 TMDIGraphWin* TMainForm::GraphFensterOeffnen(const QString& datei) {
-    auto* fenster = new TMDIGraphWin(FApp, FApp.DefaultDiagramm, FApp.DefaultKurve, datei, true);
+    // A file that cannot be read opens no window: an empty window captioned with its path
+    // would overwrite it at the next save.
+    if (IstMessDatei(datei, FApp.AppConst.GeraeteListe)) {
+        FApp.Nachricht(0, datei + QChar(13) + FApp.Texte.GraphDateiIstMessDateiText);
+        return nullptr;
+    }
+    TDiagramm gelesen;
+    if (!GraphDatei::GraphDateiOeffnen(FApp, datei, gelesen)) {
+        return nullptr;
+    }
+    auto* fenster = new TMDIGraphWin(FApp, gelesen, FApp.DefaultKurve, datei, false);
     FensterEinsetzen(fenster);
     return fenster;
 }
@@ -601,7 +691,8 @@ void TMainForm::MessDateiInGraph(const QString& datei, bool neu) {
     }
     TMDIGraphWin* fenster = neu ? DateiNeuClick() : AktivesGraphFenster();
     if (fenster != nullptr) {
-        fenster->DateiInDiagramm(FApp.ArbeitsDatei);
+        fenster->DateiInDiagramm(FApp.ArbeitsDatei,
+                                 TImportQuelle{datei, e.Weg == TEinleseWeg::RohGelesen});
     }
 }
 

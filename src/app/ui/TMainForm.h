@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/ui/TMDIGraphWin.h"
+#include "shell/TMainCfgDienste.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -37,8 +38,14 @@ public:
     void Aktualisieren();
     // Status panels 1 and 2: the selected device with its connection state and line settings.
     void StatusBarSetzen();
-    // The settings dialog; `sender` other than the main window opens it on its units page.
+    // The settings dialog; the graph properties and the measurement information dialog as
+    // `sender` open it on its units page.
     void EinstellungenClick(QObject* sender);
+    // The settings dialog on its units page over `eltern`: what the unit buttons of other
+    // dialogs call (through their signal) before they rebuild their unit lists.
+    void EinheitenBearbeiten(QWidget* eltern);
+    // What the settings dialog needs of the devices, the configuration and this window.
+    TMainCfgDienste EinstellungenDienste();
 
     TMDIGraphWin* AktivesGraphFenster() const;
     QList<TMDIGraphWin*> GraphFenster() const; // in creation order
@@ -97,11 +104,14 @@ private:
     void FensterMenueZeigen();
     void GraphBefehl(void (TMDIGraphWin::*befehl)());
     QMdiSubWindow* FensterEinsetzen(TMDIGraphWin* fenster);
+    QRect NeueFensterLage(const QMdiSubWindow* neu) const;
     std::optional<QString> MessDateiWaehlen();
     std::optional<QString> MesswerteAusGeraet(const QString& datei);
     // Check, read and insert a measurement file; `neu` makes a new graph window first.
     void MessDateiInGraph(const QString& datei, bool neu);
     void Kacheln(bool horizontal);
+    void EinstellungenOeffnen(bool einheitenZuerst, QWidget* eltern);
+    void HilfeDateiSetzen(const QString& datei);
 
     TAnwendung& FApp;
     QMdiArea* FMdiArea = nullptr;

@@ -160,6 +160,7 @@ void TMDIGraphWin::ChartAnlegen() {
     aufbau->setContentsMargins(0, 0, 0, 0);
     aufbau->setSpacing(0);
     aufbau->addWidget(Chart, 1);
+    aufbau->addWidget(StatistikAnlegen());
     aufbau->addWidget(StatusBar2);
     aufbau->addWidget(StatusBar1);
     setMinimumSize(240, 180);
@@ -333,6 +334,7 @@ void TMDIGraphWin::GraphEigenschaftenKurvenSetzen() {
     for (const TKurve& k : Diagramm.Kurven) {
         KurveAnlegen(k);
     }
+    ++FStatistikStand;
     FTicker[1]->DatumZeit = Diagramm.DatumZeitAchse;
     Neuzeichnen();
 }
@@ -647,6 +649,7 @@ void TMDIGraphWin::MarkerSetzen() {
         d.Marker2X = d.Marker2YLinks = d.Marker2YRechts = 0;
     }
     FOverlay->Neuzeichnen();
+    StatistikAnfordern();
 }
 
 QPoint TMDIGraphWin::Fadenkreuz() const {
@@ -684,6 +687,7 @@ void TMDIGraphWin::ChartMouseDown(QMouseEvent* ereignis) {
             (nummer == 0 ? d.Marker1X : d.Marker2X) = w.X;
             (nummer == 0 ? d.Marker1YLinks : d.Marker2YLinks) = w.YLinks;
             (nummer == 0 ? d.Marker1YRechts : d.Marker2YRechts) = w.YRechts;
+            MarkerFangen(nummer);
             MarkerSetzen();
             gesetzt = true;
         }
@@ -740,6 +744,7 @@ void TMDIGraphWin::ChartMouseMove(QMouseEvent* ereignis) {
     FOverlay->Fadenkreuz = p;
     FOverlay->Neuzeichnen();
     Panelsetzen(p.x(), p.y());
+    StatistikCursor(BerechneRealWerte(p.x(), p.y()).X);
 }
 
 void TMDIGraphWin::ChartMouseUp(QMouseEvent* ereignis) {
@@ -798,15 +803,22 @@ void TMDIGraphWin::closeEvent(QCloseEvent* ereignis) {
         }
     }
     TAppConst& a = FApp.AppConst;
-    const QWidget* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()) != nullptr
-                                ? parentWidget()
-                                : static_cast<QWidget*>(this);
-    const QRect lage = rahmen->isMaximized() ? rahmen->normalGeometry() : rahmen->geometry();
+    QWidget* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()) != nullptr
+                          ? parentWidget()
+                          : static_cast<QWidget*>(this);
+    // A minimised window is a title-bar strip and a maximised one fills the area; the size
+    // to remember is the one it has as a normal window. A window inside the main window has
+    // no normal geometry of its own to ask for, so it is made normal on its way out.
+    const bool maximiert = rahmen->isMaximized();
+    if (rahmen->isMinimized() || maximiert) {
+        rahmen->showNormal();
+    }
+    const QRect lage = rahmen->geometry();
     a.FensterLinks = lage.left();
     a.FensterOben = lage.top();
     a.FensterBreite = lage.width();
     a.FensterHoehe = lage.height();
-    a.FensterMaximiert = rahmen->isMaximized();
+    a.FensterMaximiert = maximiert;
     FensterPositionSpeichern(FApp);
     ereignis->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/DateiInDiagramm.h"
 #include "graph/TDiagramm.h"
 
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCPAxis;
@@ -23,7 +25,10 @@ class TAchsenTicker;
 class TShellKontext;
 class TGraphOverlay;
 class TParser;
+class TStatistikTafel;
+class QToolButton;
 struct TMessDatei;
+
 
 // A graph window: one graph document shown in a chart, with zoom, scroll, the date/time
 // switch, two measuring markers and the cross-hair read-out under the mouse. The document is
@@ -56,7 +61,7 @@ public:
     void DateiExportieren();
     void GraphDateiExportieren(const QString& name);
     void GraphDrucken();
-    void DateiInDiagramm(TMessDatei& messung);
+    void DateiInDiagramm(TMessDatei& messung, const TImportQuelle& quelle = {});
     void GraphEigenschaftenBearbeiten();
     void ZoomGross();
     void ZoomKlein();
@@ -110,6 +115,16 @@ public:
     QPoint Fadenkreuz() const;
     TParser& Parser() { return *FParser; }
 
+    // The statistics table below the chart (TMDIGraphWinStatistik.cpp).
+    TStatistikTafel* StatistikTafel = nullptr;
+    void StatistikZeigen(bool an);
+    // Computes the table again at the next pass of the event loop / at once.
+    void StatistikAnfordern();
+    void StatistikBerechnen();
+    // The "Cursor" column: each curve's value at shown X `x` (none: empty).
+    void StatistikCursor(std::optional<double> x);
+    void StatistikExportieren();
+
     // The mouse on the chart, as the chart reports it.
     void ChartMouseDown(QMouseEvent* ereignis);
     void ChartMouseMove(QMouseEvent* ereignis);
@@ -135,6 +150,10 @@ private:
     void AchseLesen(int nummer, TAchse& achse) const;
     void KurveAnlegen(const TKurve& kurve);
     void Panelsetzen(int x, int y);
+    QWidget* StatistikAnlegen();
+    QVector<bool> XAufsteigend() const;
+    // Moves a marker just set onto the nearest point of the curve chosen in the table.
+    void MarkerFangen(int nummer);
 
     TShellKontext& FApp;
     const TKurve& FKurvenVorlage;
@@ -163,4 +182,17 @@ private:
     bool FZoomZiehen = false;
     bool FSchieben = false;
     QPoint FSchiebeLetzte;
+    // Statistics: what the shown figures were computed from, to skip a needless pass.
+    struct TStatistikStand {
+        double Von = 0, Bis = 0;
+        bool Marker = false;
+        quint64 Kurven = 0;
+        bool operator==(const TStatistikStand&) const = default;
+    };
+    QToolButton* FStatistikKnopf = nullptr;
+    bool FStatistikAusstehend = false;
+    quint64 FStatistikStand = 1; // counts the rebuilds of the series
+    std::optional<TStatistikStand> FStatistikBerechnet;
+    QVector<qsizetype> FStatistikKurven; // curve index of each table row
+    std::optional<double> FCursorX;
 };

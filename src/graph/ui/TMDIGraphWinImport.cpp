@@ -6,8 +6,13 @@
 
 #include <stdexcept>
 
-void TMDIGraphWin::DateiInDiagramm(TMessDatei& messung) {
-    const TImportErgebnis ergebnis = ::DateiInDiagramm(FApp, FKurvenVorlage, Parser(), messung, Diagramm);
+void TMDIGraphWin::DateiInDiagramm(TMessDatei& messung, const TImportQuelle& quelle) {
+    const TImportErgebnis ergebnis =
+        ::DateiInDiagramm(FApp, FKurvenVorlage, Parser(), messung, Diagramm, quelle);
+    // New curves are work the user would lose on closing.
+    if (ergebnis) {
+        Gespeichert = false;
+    }
     GraphEigenschaftenSetzen();
     Aktualisieren();
     if (!ergebnis) {

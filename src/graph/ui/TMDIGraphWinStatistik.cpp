@@ -1,0 +1,162 @@
+// The graph window's statistics table: what it shows, when it is computed again, the value
+// of each curve at the cross-hair, snapping a marker to a curve's point and the export.
+#include "graph/Statistik.h"
+#include "graph/StatistikTabelle.h"
+#include "graph/ui/TMDIGraphWin.h"
+#include "graph/ui/TStatistikTafel.h"
+#include "shell/DateiDialoge.h"
+#include "shell/Konfiguration.h"
+#include "shell/TShellKontext.h"
+#include "shell/Zahlen.h"
+
+#include <qcustomplot.h>
+
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+QWidget* TMDIGraphWin::StatistikAnlegen() {
+    StatistikTafel = new TStatistikTafel(this);
+    StatistikTafel->setMinimumHeight(110);
+    StatistikTafel->setVisible(FApp.AppConst.FensterStatistik);
+    FStatistikKnopf = new QToolButton(this);
+    FStatistikKnopf->setObjectName(QStringLiteral("BtnStatistik"));
+    FStatistikKnopf->setText(QStringLiteral("Statistik"));
+    FStatistikKnopf->setToolTip(QStringLiteral("Statistik zwischen den Markern zeigen"));
+    FStatistikKnopf->setCheckable(true);
+    FStatistikKnopf->setChecked(FApp.AppConst.FensterStatistik);
+    StatusBar2->addPermanentWidget(FStatistikKnopf);
+    connect(FStatistikKnopf, &QToolButton::toggled, this, &TMDIGraphWin::StatistikZeigen);
+    connect(StatistikTafel, &TStatistikTafel::ExportGewuenscht, this,
+            &TMDIGraphWin::StatistikExportieren);
+    // Every change of the view, of the curves and of the axes ends in a replot.
+    connect(Chart, &QCustomPlot::afterReplot, this, &TMDIGraphWin::StatistikAnfordern);
+    return StatistikTafel;
+}
+
+void TMDIGraphWin::StatistikZeigen(bool an) {
+    FApp.AppConst.FensterStatistik = an;
+    if (FStatistikKnopf->isChecked() != an) {
+        FStatistikKnopf->setChecked(an);
+    }
+    StatistikTafel->setVisible(an);
+    if (an) {
+        StatistikBerechnen();
+    }
+}
+
+void TMDIGraphWin::StatistikAnfordern() {
+    // Several changes in one pass of the event loop (a zoom redraws, then sets the markers)
+    // are computed once.
+    if (FStatistikAusstehend) {
+        return;
+    }
+    FStatistikAusstehend = true;
+    QTimer::singleShot(0, this, [this] { StatistikBerechnen(); });
+}
+
+QVector<bool> TMDIGraphWin::XAufsteigend() const {
+    // The chart draws a curve with rising X as a graph and any other in point order: the
+    // order has been found out already when the series was made.
+    QVector<bool> aufsteigend;
+    if (FReihen.size() == Diagramm.Kurven.size()) {
+        for (const QCPAbstractPlottable* r : FReihen) {
+            aufsteigend << (qobject_cast<const QCPGraph*>(r) != nullptr);
+        }
+    }
+    return aufsteigend;
+}
+
+void TMDIGraphWin::StatistikBerechnen() {
+    FStatistikAusstehend = false;
+    if (!StatistikTafel->isVisibleTo(this)) {
+        return;
+    }
+    const Statistik::TBereich bereich =
+        Statistik::Bereich(Diagramm, Chart->xAxis->range().lower, Chart->xAxis->range().upper);
+    const TStatistikStand stand{bereich.Von, bereich.Bis, bereich.Marker, FStatistikStand};
+    if (stand == FStatistikBerechnet) {
+        return; // nothing the figures depend on has changed
+    }
+    FStatistikBerechnet = stand;
+    StatistikTabelle::TFormat f = StatistikTabelle::FormatFuer(Diagramm, FApp.AppConst.Einheiten,
+                                                               FApp.AppConst.ZeitDatumsformat);
+    f.Cursor = true;
+    const QVector<TKurvenStatistik> liste =
+        Statistik::DiagrammAuswerten(Diagramm, bereich.Von, bereich.Bis, XAufsteigend());
+    QList<QStringList> zeilen{StatistikTabelle::BereichZeile(bereich, f),
+                              StatistikTabelle::Kopf(f)};
+    QStringList namen;
+    FStatistikKurven.clear();
+    for (const TKurvenStatistik& s : liste) {
+        zeilen << StatistikTabelle::Zeile(s, f);
+        namen << s.Name;
+        FStatistikKurven << s.Kurve;
+    }
+    StatistikTafel->Zeigen(zeilen);
+    StatistikTafel->FangKurvenSetzen(namen);
+    StatistikCursor(FCursorX);
+}
+
+void TMDIGraphWin::StatistikCursor(std::optional<double> x) {
+    FCursorX = x;
+    if (!StatistikTafel->isVisibleTo(this)) {
+        return;
+    }
+    const QVector<bool> aufsteigend = XAufsteigend();
+    StatistikTabelle::TFormat f;
+    QStringList werte;
+    for (qsizetype i : FStatistikKurven) {
+        std::optional<double> wert;
+        if (x && i < Diagramm.Kurven.size()) {
+            wert = Statistik::WertBei(Diagramm.Kurven[i], *x,
+                                      i < aufsteigend.size() ? std::optional<bool>(aufsteigend[i])
+                                                             : std::nullopt);
+        }
+        werte << (wert ? Zahlen::GleitzahlText(*wert) : QString());
+    }
+    StatistikTafel->CursorZeigen(werte);
+}
+
+void TMDIGraphWin::MarkerFangen(int nummer) {
+    const int wahl = StatistikTafel->FangKurve();
+    if (wahl < 0 || wahl >= FStatistikKurven.size() ||
+        FStatistikKurven[wahl] >= Diagramm.Kurven.size()) {
+        return;
+    }
+    const qsizetype i = FStatistikKurven[wahl];
+    const TKurve& k = Diagramm.Kurven[i];
+    const QVector<bool> aufsteigend = XAufsteigend();
+    double& x = nummer == 0 ? Diagramm.Marker1X : Diagramm.Marker2X;
+    const auto p = Statistik::NaechsterPunkt(
+        k, x, i < aufsteigend.size() ? std::optional<bool>(aufsteigend[i]) : std::nullopt);
+    if (!p) {
+        return;
+    }
+    x = p->X;
+    // The value on the curve's own axis; the other axis keeps the clicked value.
+    if (k.AchseRechts) {
+        (nummer == 0 ? Diagramm.Marker1YRechts : Diagramm.Marker2YRechts) = p->Y;
+    } else {
+        (nummer == 0 ? Diagramm.Marker1YLinks : Diagramm.Marker2YLinks) = p->Y;
+    }
+}
+
+void TMDIGraphWin::StatistikExportieren() {
+    const TSprachTexte& t = FApp.Texte;
+    TDateiDialog dialog = DateiDialogVorlage(FApp, QStringLiteral("Statistik exportieren"),
+                                             t.ExportTextDateienText, QStringLiteral(".txt"));
+    dialog.DateiName = QFileInfo(windowTitle()).completeBaseName() + QStringLiteral("-Statistik");
+    const auto gewaehlt = FApp.Benutzer->DateiSpeichern(dialog);
+    if (!gewaehlt) {
+        return;
+    }
+    if (QFileInfo::exists(*gewaehlt) && FApp.Nachricht(12, *gewaehlt) != mrYes) {
+        return;
+    }
+    StatistikBerechnen();
+    if (!StatistikTabelle::Speichern(*gewaehlt, StatistikTafel->Zeilen())) {
+        FApp.Nachricht(29, *gewaehlt);
+    }
+}
