@@ -9,8 +9,15 @@
 namespace {
 
 int Dump(TCliKontext& k, const QStringList& argumente) {
-    QStringList rest = argumente;
-    const bool nurAuftrag = rest.removeAll(QStringLiteral("--job")) > 0;
+    QStringList rest;
+    bool nurAuftrag = false;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        if (k.Option(argumente, i, "--job")) {
+            nurAuftrag = true;
+        } else {
+            rest << argumente[i];
+        }
+    }
     if (rest.size() != 1) {
         Fehlerausgabe(QStringLiteral("usage: dump FILE [--job]"));
         return cliAufruf;

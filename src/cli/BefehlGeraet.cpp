@@ -7,8 +7,12 @@
 #include "device/port/TQtSeriellerPort.h"
 #include "measurement/Auftrag.h"
 #include "measurement/MessDateiLeser.h"
+#include "shell/DateiPruefung.h"
+#include "shell/DatumZeit.h"
 #include "shell/Textkodierung.h"
 #include "shell/Uhr.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -30,9 +34,34 @@ int Ausfuehren(TCliKontext& k, QString TGeraet::*befehl, QString parameter, bool
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.*befehl, parameter, g, anzeige, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.*befehl, parameter,
+                                 g, anzeige, true);
     Ausgabe(parameter);
     return ok ? cliFertig : cliGeraet;
+}
+
+// What an interrupted read-out kept goes to standard error, never to standard output: a
+// script that takes the printed path must not take an incomplete file for the read-out.
+void TeilNennen(const QString& teil) {
+    if (!teil.isEmpty()) {
+        Fehlerausgabe(QStringLiteral("incomplete: ") + teil);
+    }
+}
+
+// The name under which send-job keeps a measurement it reads out before clearing the
+// instrument: "Auslesen_" and the date and time, in the data directory, never an existing
+// file.
+QString AuslesenName(const TAnwendung& app) {
+    const QString stamm =
+        QStringLiteral("Auslesen_") +
+        DatumZeit::NachQDateTime(Uhr::Jetzt()).toString(QStringLiteral("yyyyMMdd_HHmmss"));
+    for (int nr = 1;; ++nr) {
+        const QString name =
+            stamm + (nr > 1 ? QStringLiteral("_%1").arg(nr) : QString()) + QStringLiteral(".ome");
+        if (!QFileInfo::exists(EmpfangsPfad(app, name))) {
+            return EmpfangsPfad(app, name);
+        }
+    }
 }
 
 int Ohne(const QStringList& a, const char* aufruf) {
@@ -53,9 +82,11 @@ int Lesen(TCliKontext& k, const QStringList& a) {
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const auto datei = GeraetDatenLesen(k.App, k.App.Geraete, k.App.AktuellesGeraet, a[0]);
+    const TAuslesen gelesen = GeraetAuslesen(k.App, k.App.Geraete, k.App.AktuellesGeraet, a[0]);
+    const auto& datei = gelesen.Datei;
     if (!datei) {
         k.App.Nachricht(25);
+        TeilNennen(gelesen.Teil);
         return cliGeraet;
     }
     Ausgabe(*datei);
@@ -125,17 +156,34 @@ int Roh(TCliKontext& k, const QStringList& a) {
     Vorbereiten(k);
     QString parameter = a[0];
     const TGeraet& g = k.App.AktuellesGeraet;
-    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, QStringLiteral("S077,"), parameter, g, false, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet,
+                                 QStringLiteral("S077,"), parameter, g, false, true);
     Ausgabe(Maskiert(parameter));
     return ok ? cliFertig : cliGeraet;
 }
 
 // As the job dialog sends a job: read the job file, build the payload, run the send-job
 // command of the job's device with the progress display.
-int AuftragSendenBefehl(TCliKontext& k, const QStringList& a) {
+int AuftragSendenBefehl(TCliKontext& k, const QStringList& argumente) {
+    QStringList a;
+    QString auslesenNach;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        if (k.Option(argumente, i, "--read-to") && i + 1 < argumente.size()) {
+            auslesenNach = argumente[++i];
+        } else if (k.SiehtAusWieOption(argumente, i)) {
+            a.clear();
+            break;
+        } else {
+            a << argumente[i];
+        }
+    }
     if (a.size() != 1) {
-        Fehlerausgabe(QStringLiteral("usage: send-job JOB.oor"));
+        Fehlerausgabe(QStringLiteral("usage: send-job JOB.oor [--read-to OUT.ome]"));
         return cliAufruf;
+    }
+    if (const QString art = DateiPruefung::Lesbar(a[0]); !art.isEmpty()) {
+        Fehlerausgabe(QStringLiteral("error: ") + art);
+        return cliAbgelehnt;
     }
     if (!MessDateiPruefen(k.App, a[0], k.App.ArbeitsDatei)) {
         k.App.Nachricht(3, QStringLiteral("???"));
@@ -149,11 +197,27 @@ int AuftragSendenBefehl(TCliKontext& k, const QStringList& a) {
     }
     k.App.ArbeitsDatei = auftrag;
     Vorbereiten(k);
+    // Should the instrument hold a measurement and the answer be to read it out, the read-out
+    // goes into this file of the data directory (the name part of --read-to, or a name made
+    // from the date and time); only a complete read-out lets the memory be cleared.
+    const QString ziel =
+        auslesenNach.isEmpty() ? AuslesenName(k.App) : EmpfangsPfad(k.App, auslesenNach);
+    k.Benutzer.Dateien.append(ziel);
     const TSendeErgebnis e =
         AuftragSenden(k.App, k.App.Geraete, k.App.AktuellesGeraet, k.App.ArbeitsDatei);
     if (!e.Gebaut) {
+        k.Benutzer.Dateien.clear();
         Fehlerausgabe(e.Fehler);
         return cliAbgelehnt;
+    }
+    TeilNennen(e.Teil);
+    if (k.Benutzer.Dateien.isEmpty()) {
+        // The target was asked for: the read-out ran.
+        if (QFileInfo::exists(ziel) && e.Gesendet) {
+            Fehlerausgabe(QStringLiteral("read-out: ") + ziel);
+        }
+    } else {
+        k.Benutzer.Dateien.clear();
     }
     Ausgabe(Maskiert(e.Parameter));
     return e.Gesendet ? cliFertig : cliGeraet;
@@ -168,7 +232,7 @@ const TCliBefehl befehle[] = {
     {"memtest", "memtest", Speichertest},
     {"clear", "clear", Leeren},
     {"abort", "abort", Abbrechen},
-    {"send-job", "send-job JOB.oor", AuftragSendenBefehl},
+    {"send-job", "send-job JOB.oor [--read-to OUT.ome]", AuftragSendenBefehl},
     {"raw", "raw TEXT", Roh},
 };
 

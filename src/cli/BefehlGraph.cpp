@@ -5,6 +5,7 @@
 #include "graph/DateiInDiagramm.h"
 #include "graph/GraphDatei.h"
 #include "measurement/MessDateiLeser.h"
+#include "shell/DateiPruefung.h"
 
 namespace {
 
@@ -14,9 +15,10 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
     QString out;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         const QString& a = argumente[i];
-        if ((a == u"--into" || a == u"--out") && i + 1 < argumente.size()) {
+        if ((k.Option(argumente, i, "--into") || k.Option(argumente, i, "--out")) &&
+            i + 1 < argumente.size()) {
             (a == u"--into" ? into : out) = argumente[++i];
-        } else if (a.startsWith(QStringLiteral("--"))) {
+        } else if (k.SiehtAusWieOption(argumente, i)) {
             out.clear();
             break;
         } else {
@@ -41,7 +43,10 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
             return cliAbgelehnt;
         }
         if (e.Weg == TEinleseWeg::Fehler) {
-            app.Nachricht(2, datei);
+            // A missing file or a FIFO is not a file of the wrong format.
+            if (DateiPruefung::Lesbar(datei).isEmpty()) {
+                app.Nachricht(2, datei);
+            }
             Fehlerausgabe(QStringLiteral("graph: ") + e.Lesen.Meldung);
             return cliAbgelehnt;
         }
@@ -55,7 +60,7 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
     }
     QString fehler;
     if (!GraphDatei::GraphDateiSchreiben(out, d, &fehler)) {
-        app.Nachricht(29, out);
+        app.Nachricht(29, out + QChar(13) + fehler);
         Fehlerausgabe(QStringLiteral("graph: cannot write %1: %2").arg(out, fehler));
         return cliFehler;
     }

@@ -11,7 +11,7 @@ namespace {
 int Payload(TCliKontext& k, const QStringList& argumente) {
     QStringList rest = argumente;
     const qsizetype jetztPos = rest.indexOf(QStringLiteral("--now"));
-    if (jetztPos >= 0) {
+    if (jetztPos >= 0 && k.Option(rest, jetztPos, "--now")) {
         bool ok = false;
         const double jetzt = rest.value(jetztPos + 1).toDouble(&ok);
         if (!ok) {

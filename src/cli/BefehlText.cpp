@@ -9,10 +9,10 @@ int Text(TCliKontext& k, const QStringList& argumente) {
     QString sprache;
     bool spracheGegeben = false;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
-        if (argumente[i] == u"--language" && i + 1 < argumente.size() && !spracheGegeben) {
+        if (k.Option(argumente, i, "--language") && i + 1 < argumente.size() && !spracheGegeben) {
             sprache = argumente[++i];
             spracheGegeben = true;
-        } else if (schluessel.isEmpty() && !argumente[i].startsWith(u"--")) {
+        } else if (schluessel.isEmpty() && !k.SiehtAusWieOption(argumente, i)) {
             schluessel = argumente[i];
         } else {
             schluessel.clear();

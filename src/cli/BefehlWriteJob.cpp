@@ -2,6 +2,7 @@
 #include "cli/MessDateiJson.h"
 #include "cli/TCliKontext.h"
 #include "measurement/MessDateiSchreiber.h"
+#include "shell/DateiPruefung.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -12,6 +13,10 @@ int WriteJob(TCliKontext&, const QStringList& argumente) {
     if (argumente.size() != 2) {
         Fehlerausgabe(QStringLiteral("usage: write-job JSON OUT.oor"));
         return cliAufruf;
+    }
+    if (const QString art = DateiPruefung::Lesbar(argumente[0]); !art.isEmpty()) {
+        Fehlerausgabe(QStringLiteral("error: ") + art);
+        return cliAbgelehnt;
     }
     QFile f(argumente[0]);
     if (!f.open(QIODevice::ReadOnly)) {

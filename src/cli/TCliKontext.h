@@ -18,6 +18,17 @@ enum TCliErgebnis : int {
 struct TCliKontext {
     TAnwendung& App;
     TSkriptBenutzer& Benutzer;
+    // Index of the first argument after "--" (which is removed): from there on every
+    // argument is a name, even one that starts with "--".
+    qsizetype NamenAb = 0;
+
+    // True when argument `i` may be an option (it stands before "--").
+    bool Option(const QStringList& argumente, qsizetype i, const char* name) const {
+        return i < NamenAb && argumente.value(i) == QLatin1String(name);
+    }
+    bool SiehtAusWieOption(const QStringList& argumente, qsizetype i) const {
+        return i < NamenAb && argumente.value(i).startsWith(QStringLiteral("--"));
+    }
 };
 
 // Writes a line to standard output / standard error (UTF-8).

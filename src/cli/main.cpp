@@ -53,6 +53,9 @@ int main(int argc, char* argv[]) {
     bool ja = false;
     while (!argumente.isEmpty() && argumente.first().startsWith(QStringLiteral("--"))) {
         const QString option = argumente.takeFirst();
+        if (option == u"--") {
+            break; // the end of the options: what follows is the command
+        }
         if ((option == u"--home" || option == u"--port") && !argumente.isEmpty()) {
             (option == u"--home" ? home : port) = argumente.takeFirst();
         } else if (option == u"--help") {
@@ -74,6 +77,13 @@ int main(int argc, char* argv[]) {
         return cliAufruf;
     }
     const QString name = argumente.takeFirst();
+    qsizetype namenAb = -1;
+    // "--" among the command's arguments ends its options: every argument after it is a
+    // name, even one that starts with "--"; the "--" itself is no file name.
+    if (const qsizetype ende = argumente.indexOf(QStringLiteral("--")); ende >= 0) {
+        argumente.removeAt(ende);
+        namenAb = ende;
+    }
     const TCliBefehl* befehl = nullptr;
     for (const TCliBefehl* b : TCliBefehl::Alle()) {
         if (name == QLatin1String(b->Name)) {
@@ -103,7 +113,7 @@ int main(int argc, char* argv[]) {
     }
     AnwendungStarten(app, qapp.applicationFilePath(), programmPfad);
 
-    TCliKontext kontext{app, benutzer};
+    TCliKontext kontext{app, benutzer, namenAb < 0 ? argumente.size() : namenAb};
     try {
         return befehl->Funktion(kontext, argumente);
     } catch (const std::bad_alloc&) {

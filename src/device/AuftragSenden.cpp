@@ -18,6 +18,6 @@ TSendeErgebnis AuftragSenden(TShellKontext& app, TGeraetUmgebung& umgebung, TGer
     // The run works on its own copy of the device; the record may change under it no more.
     const TGeraet geraet = datei;
     e.Gesendet = GeraetBefehl(app, umgebung, aktuell, geraet.AuftragSendenBefehl, e.Parameter,
-                              geraet, true, true);
+                              geraet, true, true, &e.Teil);
     return e;
 }

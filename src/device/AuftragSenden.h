@@ -13,6 +13,7 @@ struct TSendeErgebnis {
     bool Gesendet = false; // the command run finished without a failure
     QString Fehler;        // why the job command could not be built
     QString Parameter;     // the parameter string the run was given
+    QString Teil;          // after an interrupted nested read-out: the file keeping what arrived
 };
 
 // Builds the job command from `datei` (a start time in the past moves to now, in `datei`

@@ -12,7 +12,7 @@ bool gLaufAktiv = false;
 
 bool GeraetBefehl(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
                   const QString& befehl, QString& parameter, const TGeraet& geraet,
-                  bool dialogZeigen, bool autoSchliessen) {
+                  bool dialogZeigen, bool autoSchliessen, QString* teil) {
     if (gLaufAktiv) {
         return false; // one run at a time: the port is taken
     }
@@ -21,6 +21,9 @@ bool GeraetBefehl(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuel
     {
         TGeraetLauf lauf(app, umgebung, aktuell, geraet, dialogZeigen, autoSchliessen);
         ok = lauf.Ausfuehren(befehl, parameter);
+        if (teil) {
+            *teil = lauf.TeilDatei;
+        }
     }
     gLaufAktiv = false;
     return ok;
@@ -30,20 +33,27 @@ QString EmpfangsPfad(const TShellKontext& app, const QString& datei) {
     return QDir(app.AppConst.DatenPfad).filePath(QFileInfo(datei).fileName());
 }
 
-std::optional<QString> GeraetDatenLesen(TShellKontext& app, TGeraetUmgebung& umgebung,
-                                        TGeraet& aktuell, const QString& datei) {
+TAuslesen GeraetAuslesen(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
+                         const QString& datei) {
+    TAuslesen a;
     QString parameter = datei;
     const QString ziel = EmpfangsPfad(app, datei);
     const QDateTime vorher = QFileInfo(ziel).lastModified();
     if (!GeraetBefehl(app, umgebung, aktuell, aktuell.DatenLesenBefehl, parameter, aktuell, true,
-                      true)) {
-        return std::nullopt;
+                      true, &a.Teil)) {
+        return a;
     }
     // A run that ended without a finished transfer (cancelled before it began) left no new
     // file: the old one must not pass for the read-out.
     const QFileInfo info(ziel);
     if (!info.exists() || (vorher.isValid() && info.lastModified() == vorher)) {
-        return std::nullopt;
+        return a;
     }
-    return ziel;
+    a.Datei = ziel;
+    return a;
+}
+
+std::optional<QString> GeraetDatenLesen(TShellKontext& app, TGeraetUmgebung& umgebung,
+                                        TGeraet& aktuell, const QString& datei) {
+    return GeraetAuslesen(app, umgebung, aktuell, datei).Datei;
 }

@@ -3,6 +3,7 @@
 #include "shell/DatumZeit.h"
 #include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
+#include "shell/Zahlen.h"
 
 #include <optional>
 
@@ -21,13 +22,17 @@ public:
     const QString& Fehler() const { return FFehler; }
     bool Ok() const { return FFehler.isEmpty(); }
 
-    // An integer within minimum..maximum; a missing key or a value that is no integer gives
-    // the default.
+    // An integer within minimum..maximum; a missing key or an empty value gives the default.
+    // A value that is no integer, or one too large for 32 bits, is refused like a number out
+    // of the range: it must not quietly become the default.
     qint64 Zahl(const QString& schluessel, qint32 vorgabe, qint64 minimum, qint64 maximum) {
         if (!Ok()) {
             return vorgabe;
         }
-        const qint32 wert = FIni.LiesGanzzahl(FAbschnitt, schluessel, vorgabe);
+        const QString text = Text(schluessel).trimmed();
+        const std::optional<qint32> gelesen =
+            text.isEmpty() ? std::optional<qint32>(vorgabe) : Zahlen::GanzzahlLesen(text);
+        const qint64 wert = gelesen ? qint64(*gelesen) : maximum + 1;
         if (wert < minimum || wert > maximum) {
             FFehler = QStringLiteral("%1=%2 liegt nicht im Bereich %3 ... %4")
                           .arg(schluessel, FIni.LiesText(FAbschnitt, schluessel, QString()))

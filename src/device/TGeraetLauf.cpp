@@ -10,6 +10,8 @@
 #include "shell/TIniDatei.h"
 #include "shell/TShellKontext.h"
 
+#include <QFileInfo>
+
 TGeraetLauf::TGeraetLauf(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
                          const TGeraet& geraet, bool dialogZeigen, bool autoSchliessen)
     : App(app), Umgebung(umgebung), AktuellesGeraet(aktuell), LaufGeraet(geraet),
@@ -87,7 +89,15 @@ bool TGeraetLauf::PortOeffnen() {
     e.StopBits = LaufGeraet.StopBits;
     e.Parity = LaufGeraet.Parity;
     if (!FPort->Oeffnen(e)) {
-        App.Nachricht(18, QStringLiteral("%1 (%2)").arg(App.AppConst.SeriellePortNr).arg(e.Name));
+        // A device that is not there is no busy port: message 18 only for one that exists.
+        if (e.Name.startsWith(u'/') && !QFileInfo::exists(e.Name)) {
+            App.Nachricht(0, QStringLiteral("Die Schnittstelle Nr. %1 (%2) gibt es nicht.")
+                                 .arg(App.AppConst.SeriellePortNr)
+                                 .arg(e.Name));
+        } else {
+            App.Nachricht(18,
+                          QStringLiteral("%1 (%2)").arg(App.AppConst.SeriellePortNr).arg(e.Name));
+        }
         return false;
     }
     FPortBereit = true;
@@ -205,8 +215,14 @@ void TGeraetLauf::VerbindungBeenden() {
     }
     if (FPort->IstOffen()) {
         if (App.AppConst.LogFile) {
-            FPort->ProtokollSchreiben(App.AppConst.PrgKonfigPfad + QStringLiteral("ComTrace.trc"),
-                                      App.AppConst.PrgKonfigPfad + QStringLiteral("ComLog.log"));
+            QString fehler;
+            if (!FPort->ProtokollSchreiben(
+                    App.AppConst.PrgKonfigPfad + QStringLiteral("ComTrace.trc"),
+                    App.AppConst.PrgKonfigPfad + QStringLiteral("ComLog.log"), &fehler)) {
+                // The trace was asked for: losing it is a failure the user hears of.
+                LaufFehler = true;
+                App.Nachricht(29, fehler);
+            }
         } else {
             FPort->ProtokollEinschalten(false);
         }
@@ -277,7 +293,9 @@ void TGeraetLauf::PProtocolStatus(int option) {
 }
 
 void TGeraetLauf::PProtocolFinish(int code) {
+    EmpfangFertig = code == 0;
     if (code != 0) {
+        TeilDatei = FProtokoll->TeilDatei();
         PProtocolError(code);
     } else {
         Maximum(1);
@@ -296,7 +314,10 @@ void TGeraetLauf::PProtocolError(int code) {
         return; // the finish event repeats the error that was just reported
     }
     FFehlerGemeldet = true;
-    const QString text = TXModemUebertragung::FehlerText(qint16(code));
+    QString text = TXModemUebertragung::FehlerText(qint16(code));
+    if (!FProtokoll->SchreibFehler().isEmpty()) {
+        text += QStringLiteral(": ") + FProtokoll->SchreibFehler();
+    }
     Zeile(App.Texte.ProtokollFehlerText + QStringLiteral(" ") + text);
     App.Nachricht(19, text);
 }

@@ -45,6 +45,10 @@ public:
     qint32 DatenAnzahl = 0;
     bool AnzahlErkannt = false;
     bool Abgebrochen = false; // the user pressed cancel: nothing more is sent
+    // What an interrupted read-out kept (the part file), and whether the last read-out of
+    // this run finished with every byte in its file.
+    QString TeilDatei;
+    bool EmpfangFertig = false;
 
     TSeriellerPort& Port() { return *FPort; }
     TXModemUebertragung& Protokoll() { return *FProtokoll; }

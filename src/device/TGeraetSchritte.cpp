@@ -67,6 +67,21 @@ void TGeraetSchritte::Ergebnis(bool ok) {
     L.Zeile(ok ? L.App.Texte.BefehlOKText : L.App.Texte.BefehlFehlerText);
 }
 
+void TGeraetSchritte::AntwortFalsch(const QByteArray& antwort) {
+    // Printable characters as they came, the others as <hex>, so a line noise shows as what
+    // it is.
+    QString lesbar;
+    for (const char c : antwort) {
+        const uchar u = uchar(c);
+        lesbar += u >= 0x20 && u < 0x7F ? QString(QChar(u))
+                                        : QStringLiteral("<%1>").arg(u, 2, 16, QChar(u'0'));
+    }
+    const QString text = QStringLiteral("Unerwartete Antwort vom Gerät: \"%1\"").arg(lesbar);
+    L.LaufFehler = true;
+    L.Zeile(text);
+    L.App.Nachricht(19, text);
+}
+
 bool TGeraetSchritte::GeraetReset() {
     const QString& befehl = L.LaufGeraet.ResetBefehl;
     Beginnen(befehl, L.App.Texte.ResetBefehlText);
@@ -74,6 +89,9 @@ bool TGeraetSchritte::GeraetReset() {
     const bool ok =
         angekommen && GeraetAntworten::ResetPruefen(antwort, Bytes(befehl), L.LaufGeraet.Name);
     Ergebnis(ok);
+    if (angekommen && !ok) {
+        AntwortFalsch(antwort);
+    }
     return ok;
 }
 
@@ -87,6 +105,9 @@ bool TGeraetSchritte::UhrLesen(QString& parameter) {
         parameter = GeraetAntworten::StandardDatumZeit(*wert);
     }
     Ergebnis(wert.has_value());
+    if (angekommen && !wert) {
+        AntwortFalsch(antwort);
+    }
     return wert.has_value();
 }
 
@@ -96,8 +117,13 @@ bool TGeraetSchritte::UhrSetzen(QString& parameter) {
     if (parameter.isEmpty()) {
         parameter = GeraetAntworten::UhrSetzenText(Uhr::Jetzt());
     }
-    const bool ok = L.SendenUndWarten(Bytes(befehl + parameter), kCrLf).first;
+    const auto [angekommen, antwort] = L.SendenUndWarten(Bytes(befehl + parameter), kCrLf);
+    // The instrument echoes the command before it confirms.
+    const bool ok = angekommen && antwort.startsWith(Bytes(befehl));
     Ergebnis(ok);
+    if (angekommen && !ok) {
+        AntwortFalsch(antwort);
+    }
     return ok;
 }
 
@@ -115,6 +141,9 @@ bool TGeraetSchritte::GeraeteZustandLesen(QString& parameter) {
         parameter.clear();
     }
     Ergebnis(zustand.has_value());
+    if (angekommen && !zustand) {
+        AntwortFalsch(antwort);
+    }
     return zustand.has_value();
 }
 
@@ -192,6 +221,10 @@ bool TGeraetSchritte::SpeicherLeeren(QString& parameter) {
     }
     L.Fortschritt(L.MaximumWert());
     L.ProzentAnzeigen(true);
+    if (!ok && !L.Abgebrochen) {
+        // A memory that was not cleared is a failed command, whatever came instead.
+        L.LaufFehler = true;
+    }
     parameter = ok ? QStringLiteral("True") : QStringLiteral("False");
     return ok;
 }
@@ -207,8 +240,10 @@ bool TGeraetSchritte::MessungAbbrechen() {
 void TGeraetSchritte::RohAustausch(QString& parameter) {
     const auto [angekommen, antwort] =
         L.SendenUndWarten(Bytes(QStringLiteral("S077,") + parameter), kCrLf);
-    Q_UNUSED(angekommen);
     parameter = Textkodierung::AusWindows1252(antwort);
+    if (angekommen && !antwort.startsWith("S077,")) {
+        AntwortFalsch(antwort);
+    }
 }
 
 void TGeraetSchritte::AuftragSenden(const QString& auftrag) {
@@ -229,14 +264,26 @@ void TGeraetSchritte::AuftragSenden(const QString& auftrag) {
     }
     if (!speicherLeer) {
         if (app.Nachricht(34, name) == mrYes) {
+            // The measurement is to be kept: the memory is cleared only after it is safe in a
+            // complete file. Without a target, or when the read-out fails, the run ends here
+            // with the measurement still in the instrument.
             // The same target dialog as the main window's reading commands.
-            if (auto datei = app.Benutzer->DateiOeffnen(MessDateiZielDialog(app))) {
-                L.BefehlAusfuehren(L.LaufGeraet.DatenLesenBefehl, *datei);
-                while (L.UebertragungLaeuft()) {
-                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-                }
-                L.Port().WartenAuf(kCrLf, L.WarteTicks, true, true);
+            auto datei = app.Benutzer->DateiOeffnen(MessDateiZielDialog(app));
+            if (!datei) {
+                L.Zeile(app.Texte.BefehlFehlerText);
+                L.LaufFehler = true;
+                return;
             }
+            L.EmpfangFertig = false;
+            L.BefehlAusfuehren(L.LaufGeraet.DatenLesenBefehl, *datei);
+            while (L.UebertragungLaeuft()) {
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            }
+            if (!L.EmpfangFertig) {
+                L.LaufFehler = true;
+                return;
+            }
+            L.Port().WartenAuf(kCrLf, L.WarteTicks, true, true);
         }
         if (L.Abgebrochen || app.Nachricht(24, name) != mrYes) {
             return;

@@ -5,6 +5,9 @@
 
 class TGeraetLauf;
 
+// Every reply that arrives but does not have the expected form fails the run
+// (AntwortFalsch): a garbled instrument must not pass for a working one.
+//
 // The instrument commands inside a run: what each sends, which echo and reply it waits for,
 // how it reads them, what it writes to the display and what it hands back in the parameter.
 // The send-job flow checks the instrument's status, asks about a running measurement, a
@@ -33,6 +36,9 @@ public:
 private:
     void Beginnen(const QString& befehl, const QString& zeile);
     void Ergebnis(bool ok);
+    // A reply came, but not in the form the command expects: the command has failed, and the
+    // user is told what arrived.
+    void AntwortFalsch(const QByteArray& antwort);
     static QByteArray Bytes(const QString& text);
 
     TGeraetLauf& L;

@@ -1,8 +1,9 @@
 #include "device/TSeriellerPort.h"
 
+#include "shell/TSpeicherDatei.h"
+
 #include <QDateTime>
 #include <QEventLoop>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace {
@@ -327,19 +328,22 @@ QStringList TSeriellerPort::TraceZeilen() const {
     return zeilen;
 }
 
-bool TSeriellerPort::ProtokollSchreiben(const QString& traceDatei, const QString& logDatei) {
+bool TSeriellerPort::ProtokollSchreiben(const QString& traceDatei, const QString& logDatei,
+                                        QString* fehler) {
     bool ok = true;
-    const auto schreiben = [&ok](const QString& pfad, const QStringList& zeilen) {
-        QSaveFile datei(pfad);
-        if (!datei.open(QIODevice::WriteOnly)) {
-            ok = false;
-            return;
-        }
+    const auto schreiben = [&ok, fehler](const QString& pfad, const QStringList& zeilen) {
+        QByteArray text;
         for (const QString& z : zeilen) {
-            datei.write(z.toUtf8());
-            datei.write("\n");
+            text += z.toUtf8();
+            text += '\n';
         }
-        ok = datei.commit() && ok;
+        QString grund;
+        if (!TSpeicherDatei::Alles(pfad, text, &grund)) {
+            if (ok && fehler) {
+                *fehler = pfad + u'\r' + grund;
+            }
+            ok = false;
+        }
     };
     schreiben(traceDatei, TraceZeilen());
     schreiben(logDatei, FLog);

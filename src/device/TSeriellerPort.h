@@ -80,8 +80,10 @@ public:
     // keeps the last `eintraege` entries of each.
     void ProtokollEinschalten(bool an, int eintraege = 10000);
     bool ProtokollAn() const { return FProtokoll; }
-    // Writes trace and log into their files (replacing them) and stops recording.
-    bool ProtokollSchreiben(const QString& traceDatei, const QString& logDatei);
+    // Writes trace and log into their files (replacing them) and stops recording. On failure
+    // `fehler` gets the file that failed and why; the old files then stay as they were.
+    bool ProtokollSchreiben(const QString& traceDatei, const QString& logDatei,
+                            QString* fehler = nullptr);
     void Notiz(const QString& text);
     QStringList TraceZeilen() const;
     QStringList LogZeilen() const { return FLog; }

@@ -1,10 +1,10 @@
 #include "device/TXModemUebertragung.h"
 
 #include "device/TSeriellerPort.h"
+#include "shell/TSpeicherDatei.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimer>
 
 TXModemUebertragung::TXModemUebertragung(TSeriellerPort& port, QObject* eltern)
@@ -43,9 +43,14 @@ void TXModemUebertragung::Starten() {
     const QByteArray nak = FEmpfaenger.Starten();
     FLaeuft = true;
     emit Status(1);
+    FEmpfangen.clear();
+    FSchreibFehler.clear();
+    FTeilDatei.clear();
     QDir().mkpath(FVerzeichnis); // a data directory that is not there yet is made
-    FDatei = std::make_unique<QSaveFile>(ZielPfad());
-    if (FName.isEmpty() || !FDatei->open(QIODevice::WriteOnly)) {
+    FDatei = std::make_unique<TSpeicherDatei>(ZielPfad());
+    if (FName.isEmpty() || !FDatei->Oeffnen()) {
+        FSchreibFehler =
+            FName.isEmpty() ? QStringLiteral("Kein Dateiname angegeben.") : FDatei->Fehler();
         FEmpfaenger.Abbrechen(TXModemEmpfaenger::xmSchreibfehler);
         Abschliessen();
         return;
@@ -73,7 +78,9 @@ void TXModemUebertragung::Bearbeiten() {
         const QByteArray daten = FPort.Nehmen(FPort.Wartend());
         const QByteArray antwort = FEmpfaenger.Zufuehren(daten);
         const QByteArray nutzdaten = FEmpfaenger.DatenNehmen();
-        if (!nutzdaten.isEmpty() && FDatei->write(nutzdaten) != nutzdaten.size()) {
+        FEmpfangen += nutzdaten;
+        if (!FDatei->Schreiben(nutzdaten)) {
+            FSchreibFehler = FDatei->Fehler();
             Antworten(FEmpfaenger.Abbrechen(TXModemEmpfaenger::xmSchreibfehler));
             break;
         }
@@ -115,13 +122,17 @@ void TXModemUebertragung::Abbrechen(int code) {
 void TXModemUebertragung::Abschliessen() {
     FWecker->stop();
     int code = FEmpfaenger.Fehlercode();
-    if (code == TXModemEmpfaenger::xmOk && !FDatei->commit()) {
+    if (code == TXModemEmpfaenger::xmOk && !FDatei->Abschliessen()) {
         code = TXModemEmpfaenger::xmSchreibfehler;
+        FSchreibFehler = FDatei->Fehler();
     } else if (code != TXModemEmpfaenger::xmOk && FDatei) {
-        FDatei->cancelWriting();
-        FDatei->commit(); // discards the temporary file, the old target stays
+        FDatei->Verwerfen(); // the old target stays as it was
     }
     FDatei.reset();
+    if (code != TXModemEmpfaenger::xmOk) {
+        TeilBehalten();
+    }
+    FEmpfangen = QByteArray();
     FLaeuft = false;
     // The events go out through the event loop, as the command run expects them.
     QMetaObject::invokeMethod(
@@ -133,4 +144,33 @@ void TXModemUebertragung::Abschliessen() {
             emit Fertig(code);
         },
         Qt::QueuedConnection);
+}
+
+QString TXModemUebertragung::TeilPfad(const QString& ziel) {
+    const QFileInfo info(ziel);
+    const QString stamm =
+        info.completeBaseName().isEmpty() ? QStringLiteral("Empfang") : info.completeBaseName();
+    const QString endung = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    const QDir verzeichnis = info.dir();
+    for (int nr = 1;; ++nr) {
+        const QString name = stamm + QStringLiteral("_unvollstaendig") +
+                             (nr > 1 ? QStringLiteral("_%1").arg(nr) : QString()) + endung;
+        const QString pfad = verzeichnis.filePath(name);
+        if (!QFileInfo::exists(pfad)) {
+            return pfad;
+        }
+    }
+}
+
+void TXModemUebertragung::TeilBehalten() {
+    if (FEmpfangen.isEmpty() || FName.isEmpty()) {
+        return;
+    }
+    const QString pfad = TeilPfad(ZielPfad());
+    QString fehler;
+    if (TSpeicherDatei::Alles(pfad, FEmpfangen, &fehler)) {
+        FTeilDatei = pfad;
+    } else if (FSchreibFehler.isEmpty()) {
+        FSchreibFehler = fehler;
+    }
 }

@@ -1,10 +1,9 @@
 #include "graph/Export.h"
 
 #include "graph/Kurvenwerte.h"
+#include "shell/TSpeicherDatei.h"
 #include "shell/Textkodierung.h"
 #include "shell/Zahlen.h"
-
-#include <QSaveFile>
 
 namespace Export {
 
@@ -48,32 +47,25 @@ template <typename F> void ZeilenErzeugen(const TDiagramm& d, QChar trenner, F&&
 }
 
 bool Schreiben(const QString& datei, const TDiagramm& d, QChar trenner, QString* fehler) {
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (fehler) {
-            *fehler = f.errorString();
+    TSpeicherDatei f(datei);
+    if (f.Oeffnen()) {
+        QByteArray puffer;
+        ZeilenErzeugen(d, trenner, [&](const QString& zeile) {
+            puffer += Textkodierung::NachWindows1252(zeile);
+            puffer += "\r\n";
+            if (puffer.size() >= (1 << 20)) {
+                f.Schreiben(puffer);
+                puffer.clear();
+            }
+        });
+        if (f.Schreiben(puffer) && f.Abschliessen()) {
+            return true;
         }
-        return false;
     }
-    QByteArray puffer;
-    bool ok = true;
-    ZeilenErzeugen(d, trenner, [&](const QString& zeile) {
-        puffer += Textkodierung::NachWindows1252(zeile);
-        puffer += "\r\n";
-        if (puffer.size() >= (1 << 20)) {
-            ok = ok && f.write(puffer) == puffer.size();
-            puffer.clear();
-        }
-    });
-    ok = ok && f.write(puffer) == puffer.size();
-    if (!ok || !f.commit()) {
-        if (fehler) {
-            *fehler = f.errorString();
-        }
-        f.cancelWriting();
-        return false;
+    if (fehler) {
+        *fehler = f.Fehler();
     }
-    return true;
+    return false;
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #include "graph/GraphDatei.h"
 
 #include "shell/Arbeitsspeicher.h"
+#include "shell/DateiPruefung.h"
 #include "shell/TShellKontext.h"
+#include "shell/TSpeicherDatei.h"
 #include "shell/Textkodierung.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 #include <cstring>
 #include <limits>
@@ -257,12 +258,12 @@ void DokumentLesen(TLeser& l, TDiagramm& d) {
 // buffer is allocated once, so a large document costs no allocation per block.
 class TSchreiber {
 public:
-    explicit TSchreiber(QSaveFile& datei) : FDatei(datei), FPuffer(new char[kBlock]) {}
+    explicit TSchreiber(TSpeicherDatei& datei) : FDatei(datei), FPuffer(new char[kBlock]) {}
 
     bool Ok() const { return FOk; }
     void Leeren() {
         if (FOk && FBelegt > 0) {
-            FOk = FDatei.write(FPuffer.get(), FBelegt) == FBelegt;
+            FOk = FDatei.Schreiben(FPuffer.get(), FBelegt);
         }
         FBelegt = 0;
     }
@@ -271,7 +272,7 @@ public:
             Leeren();
         }
         if (n > kBlock) {
-            FOk = FOk && FDatei.write(p, n) == n;
+            FOk = FOk && FDatei.Schreiben(p, n);
             return;
         }
         std::memcpy(FPuffer.get() + FBelegt, p, size_t(n));
@@ -332,7 +333,7 @@ public:
 
 private:
     static constexpr qsizetype kBlock = 1 << 20;
-    QSaveFile& FDatei;
+    TSpeicherDatei& FDatei;
     std::unique_ptr<char[]> FPuffer;
     qsizetype FBelegt = 0;
     bool FOk = true;
@@ -417,10 +418,17 @@ TLeseErgebnis GraphDatenLesen(QIODevice& quelle, qint64 laenge, TDiagramm& d, qi
 
 TLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d) {
     TLeseErgebnis e;
-    QFile f(datei);
-    if (!QFileInfo(datei).isFile()) {
+    if (!QFileInfo::exists(datei)) {
         return e;
     }
+    // A FIFO or a device is refused before it is opened: reading it could block for ever.
+    if (const QString art = DateiPruefung::Lesbar(datei); !art.isEmpty()) {
+        e.Zustand = TLeseErgebnis::Unlesbar;
+        e.Fehler = art;
+        e.Position = 0;
+        return e;
+    }
+    QFile f(datei);
     if (!f.open(QIODevice::ReadOnly)) {
         e.Zustand = TLeseErgebnis::Unlesbar;
         e.Fehler = f.errorString();
@@ -431,11 +439,10 @@ TLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d) {
 }
 
 bool GraphDateiSchreiben(const QString& datei, const TDiagramm& d, QString* fehler) {
-    QSaveFile f(datei);
-    // Unbuffered: the writer hands over blocks of a megabyte, another copy would only cost.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    TSpeicherDatei f(datei);
+    if (!f.Oeffnen()) {
         if (fehler) {
-            *fehler = f.errorString();
+            *fehler = f.Fehler();
         }
         return false;
     }
@@ -463,11 +470,10 @@ bool GraphDateiSchreiben(const QString& datei, const TDiagramm& d, QString* fehl
     s.Byte(d.MarkerStil);
     s.Kardinal(d.MarkerFarbe);
     s.Leeren();
-    if (!s.Ok() || !f.commit()) {
+    if (!s.Ok() || !f.Abschliessen()) {
         if (fehler) {
-            *fehler = f.errorString();
+            *fehler = f.Fehler();
         }
-        f.cancelWriting();
         return false;
     }
     return true;

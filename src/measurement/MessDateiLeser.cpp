@@ -3,9 +3,10 @@
 #include "device/GeraeteKatalog.h"
 #include "measurement/MessDateiFormat.h"
 #include "shell/Arbeitsspeicher.h"
+#include "shell/DateiPruefung.h"
 #include "shell/DatumZeit.h"
-#include "shell/TShellKontext.h"
 #include "shell/TNachrichtInhalt.h"
+#include "shell/TShellKontext.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,10 @@ TLeseErgebnis MitDatei(TLeseErgebnis e, const QString& datei) {
 }
 
 TLeseErgebnis Oeffnen(QFile& f) {
+    // Only regular files: a FIFO or a device would keep the reader waiting for ever.
+    if (const QString art = DateiPruefung::Lesbar(f.fileName()); !art.isEmpty()) {
+        return TLeseErgebnis::Fehler(art, -1);
+    }
     if (!f.open(QIODevice::ReadOnly)) {
         return TLeseErgebnis::Fehler(
             QStringLiteral("Die Datei lässt sich nicht öffnen: ") + f.errorString(), -1);
@@ -58,7 +63,7 @@ bool Nachlesen(QFile& f, QByteArray& puffer, qint64 bis) {
 
 bool IstMessDatei(const QString& datei, const QStringList& geraeteListe) {
     QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!Oeffnen(f)) {
         return false;
     }
     return MessKopfPruefen(f.read(kPruefLaenge), geraeteListe);
@@ -250,6 +255,13 @@ TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei
 TEinleseErgebnis MessDateiEinlesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
                                    TMessDatei& arbeit) {
     TEinleseErgebnis e;
+    // A missing file or a FIFO is no foreign format: it is said as what it is, and the raw
+    // import is not offered.
+    if (const QString art = DateiPruefung::Lesbar(datei); !art.isEmpty()) {
+        e.Weg = TEinleseWeg::Fehler;
+        e.Lesen = TLeseErgebnis::Fehler(art, -1);
+        return e;
+    }
     if (MessDateiPruefen(app, datei, arbeit)) {
         e.Lesen = MessDateiLesen(app, datei, nurAuftrag, arbeit);
         e.Weg = e.Lesen ? TEinleseWeg::Gelesen : TEinleseWeg::Fehler;

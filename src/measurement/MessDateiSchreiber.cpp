@@ -2,9 +2,8 @@
 
 #include "measurement/ByteFolge.h"
 #include "measurement/Zeitstempel.h"
+#include "shell/TSpeicherDatei.h"
 #include "shell/Textkodierung.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -97,11 +96,10 @@ TLeseErgebnis MessDateiSchreiben(const QString& datei, bool alsAuftrag, const TM
         e.Meldung = datei + QStringLiteral(": ") + e.Meldung;
         return e;
     }
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    QString fehler;
+    if (!TSpeicherDatei::Alles(datei, bytes, &fehler)) {
         return TLeseErgebnis::Fehler(
-            datei + QStringLiteral(": Die Datei lässt sich nicht schreiben: ") + f.errorString(),
-            -1);
+            datei + QStringLiteral(": Die Datei lässt sich nicht schreiben: ") + fehler, -1);
     }
     return {};
 }

@@ -86,7 +86,8 @@ bool Speichern(TShellKontext& app, const TIniDatei& ini) {
     if (ini.Speichern(&fehler)) {
         return true;
     }
-    app.Nachricht(29, QDir::toNativeSeparators(ini.Pfad()));
+    // The reason goes with the name: a full disk needs another remedy than a missing right.
+    app.Nachricht(29, QDir::toNativeSeparators(ini.Pfad()) + QChar(13) + fehler);
     return false;
 }
 

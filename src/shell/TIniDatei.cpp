@@ -1,11 +1,13 @@
 #include "shell/TIniDatei.h"
 
+#include "shell/DateiPruefung.h"
+#include "shell/TSpeicherDatei.h"
+
 #include "shell/Textkodierung.h"
 #include "shell/Zahlen.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -26,11 +28,12 @@ QString WertAufbereiten(const QString& roh) {
 } // namespace
 
 TIniDatei::TIniDatei(const QString& pfad) : FPfad(pfad) {
-    // Only a file counts: a directory of that name reads as empty (and cannot be written).
-    const QFileInfo info(pfad);
-    if (!info.isFile()) {
+    // Only a regular file counts: a directory, FIFO or device of that name reads as empty
+    // (and is not written over either).
+    if (!DateiPruefung::Lesbar(pfad).isEmpty()) {
         return;
     }
+    const QFileInfo info(pfad);
     QFile datei(pfad);
     FVorhanden = true;
     // The program's INI files are a few kilobytes; a huge one is refused before it costs
@@ -327,13 +330,5 @@ bool TIniDatei::Speichern(QString* fehler) const {
             bytes.prepend("\xEF\xBB\xBF");
         }
     }
-    QSaveFile datei(FPfad);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() ||
-        !datei.commit()) {
-        if (fehler) {
-            *fehler = datei.errorString();
-        }
-        return false;
-    }
-    return true;
+    return TSpeicherDatei::Alles(FPfad, bytes, fehler);
 }

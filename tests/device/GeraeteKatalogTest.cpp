@@ -78,7 +78,7 @@ TEST(GeraetLesen, SectionWithoutKnownKeysGivesEveryDefault) {
 }
 
 TEST(GeraetLesen, ValueRules) {
-    TKatalog t("[X]\nVersion=0x0102\nFirmware=$10\nBaud=schnell\nWartezeit=-5\nTakt=1000\n"
+    TKatalog t("[X]\nVersion=0x0102\nFirmware=$10\nBaud=0X2580\nWartezeit=-5\nTakt=1000\n"
                "Teiler=3\nKanalAnzahl=3\nKanalTyp2=4\nAuftragSendFlags=1101\n"
                "AuftragFormFlags=\nMessungEmpfFlags=0912\nAutoStart=2\nAutoAus=nein\n"
                "ResetBefehl=\" R01 \"\n");
@@ -86,7 +86,8 @@ TEST(GeraetLesen, ValueRules) {
     ASSERT_TRUE(GeraetLesen(t.App, "x", g)) << "section names match without regard to case";
     EXPECT_EQ(g.Version, 258);
     EXPECT_EQ(g.Firmware, 16);
-    EXPECT_EQ(g.Baud, 0);
+    // A value that is no integer is refused (FaultyValueNamesKeyAndValueAndChangesNothing).
+    EXPECT_EQ(g.Baud, 9600);
     EXPECT_EQ(g.Wartezeit, -5);
     EXPECT_DOUBLE_EQ(g.Messfrequenz, 1000.0 / 3.0);
     EXPECT_EQ(g.Messfrequenz, 1000.0 / 3.0);
@@ -123,6 +124,12 @@ TEST(GeraetLesen, FaultyValueNamesKeyAndValueAndChangesNothing) {
         {"KanalAnzahl=256", "KanalAnzahl=256"},
         {"KanalAufloesung1=300", "KanalAufloesung1=300"},
         {"StopBits=-1", "StopBits=-1"},
+        // No number, or one beyond 32 bits, is refused like a number out of range instead of
+        // silently becoming the default.
+        {"Baud=-2147483649", "Baud=-2147483649 liegt nicht im Bereich"},
+        {"Baud=4294967296", "Baud=4294967296 liegt nicht im Bereich"},
+        {"Baud=schnell", "Baud=schnell liegt nicht im Bereich"},
+        {"Version=3x", "Version=3x liegt nicht im Bereich"},
         {"AuftragSendFlags=11x1", "'x' ist kein gültiger boolescher Wert"},
         {"MessungEmpfFlags=1-1", "'-' ist kein gültiger boolescher Wert"},
     };

@@ -5,6 +5,7 @@
 #include "measurement/MessDateiSchreiber.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -107,6 +108,125 @@ TEST_F(SimCli, SendJobAnswersTheQuestionsWithYes) {
     EXPECT_TRUE(r.Fehler.trimmed().endsWith(Arg("status: Befehlsausführung in Ordnung")))
         << r.Fehler.toStdString();
     EXPECT_TRUE(Sim->Meldungen().contains(Arg("job of ")));
+}
+
+} // namespace
+
+namespace {
+
+// A job file of the test measurement's header, as the job dialog writes it.
+QString JobDatei(TTestHeim& heim) {
+    const QString messung = heim.Pfad(Arg("m.ome"));
+    heim.Schreiben(messung, heim.Messdatei(4000));
+    TMessDatei auftrag;
+    EXPECT_TRUE(MessDateiPruefen(heim.App, messung, heim.App.ArbeitsDatei));
+    EXPECT_TRUE(MessDateiLesen(heim.App, messung, true, auftrag));
+    const QString job = heim.Pfad(Arg("job.oor"));
+    EXPECT_TRUE(MessDateiSchreiben(job, true, auftrag));
+    return job;
+}
+
+TEST_F(SimCli, GarbledRepliesFailTheCommandAndSayWhatArrived) {
+    const QString job = JobDatei(Heim);
+    Starten({Arg("--fault"), Arg("garble")});
+    const QList<QStringList> befehle = {
+        {Arg("status")},        {Arg("clock-read")},
+        {Arg("reset")},         {Arg("clock-set"), Arg("12:00:00 01.02.03")},
+        {Arg("raw"), Arg("x")}, {Arg("send-job"), job}};
+    for (const QStringList& befehl : befehle) {
+        SCOPED_TRACE(befehl.join(u' ').toStdString());
+        const TCliErgebnis r = Cli(befehl, true);
+        EXPECT_EQ(r.Code, 4) << r.Fehler.toStdString();
+        EXPECT_TRUE(r.Fehler.contains(Arg("message 19: (19) Protokollfehler: ") +
+                                      Arg(" Unerwartete Antwort vom Gerät: \"#")))
+            << r.Fehler.toStdString();
+    }
+    EXPECT_FALSE(Sim->Meldungen().contains(Arg("job of ")));
+}
+
+// The instrument holds a measurement; --yes answers "read it out first?" and "clear the
+// memory?" with Yes. The read-out must land in a complete file before anything is cleared.
+TEST_F(SimCli, SendJobReadsAStoredMeasurementOutBeforeItClearsTheMemory) {
+    const QString job = JobDatei(Heim);
+    for (const bool mitName : {false, true}) {
+        SCOPED_TRACE(mitName ? "--read-to" : "derived name");
+        Starten({Arg("--status"), Arg("04"), Arg("--data"), Heim.Pfad(Arg("m.ome"))});
+        QStringList befehl = {Arg("send-job"), job};
+        if (mitName) {
+            befehl << Arg("--read-to") << Arg("/anderswo/vorher.ome");
+        }
+        const TCliErgebnis r = Cli(befehl, true);
+        EXPECT_EQ(r.Code, 0) << r.Fehler.toStdString();
+        EXPECT_TRUE(r.Fehler.contains(Arg("message 34: "))) << r.Fehler.toStdString();
+        const qsizetype stelle = r.Fehler.indexOf(Arg("read-out: ") + Heim.DatenPfad());
+        ASSERT_GE(stelle, 0) << r.Fehler.toStdString();
+        const QString datei = r.Fehler.mid(stelle + 10).section(u'\n', 0, 0).trimmed();
+        if (mitName) {
+            EXPECT_EQ(datei, Heim.DatenPfad() + Arg("vorher.ome"));
+        } else {
+            EXPECT_TRUE(QFileInfo(datei).fileName().startsWith(Arg("Auslesen_")))
+                << datei.toStdString();
+        }
+        Heim.GleicheMessung(Heim.Pfad(Arg("m.ome")), datei);
+        const QString log = Sim->Meldungen();
+        EXPECT_LT(log.indexOf(Arg("read data")), log.indexOf(Arg("clear memory")))
+            << log.toStdString();
+        EXPECT_GE(log.indexOf(Arg("read data")), 0) << log.toStdString();
+        Sim.reset();
+    }
+}
+
+TEST_F(SimCli, SendJobClearsNothingWhenTheReadOutFails) {
+    const QString job = JobDatei(Heim);
+    Starten({Arg("--status"), Arg("04"), Arg("--data"), Heim.Pfad(Arg("m.ome")), Arg("--fault"),
+             Arg("stall")});
+    const TCliErgebnis r = Cli({Arg("send-job"), job}, true);
+    EXPECT_EQ(r.Code, 4) << r.Fehler.toStdString();
+    EXPECT_FALSE(r.Fehler.contains(Arg("message 24: "))) << r.Fehler.toStdString();
+    EXPECT_FALSE(Sim->Meldungen().contains(Arg("clear memory"))) << Sim->Meldungen().toStdString();
+    EXPECT_FALSE(Sim->Meldungen().contains(Arg("job of ")));
+    EXPECT_TRUE(r.Fehler.contains(Arg("incomplete: ") + Heim.DatenPfad()))
+        << r.Fehler.toStdString();
+}
+
+// Whatever cuts a read-out short, what arrived is kept under a name of its own, the target
+// name stays free, and the part reads as a measurement whose data part is short (message 40).
+TEST_F(SimCli, InterruptedReadOutKeepsWhatArrivedUnderANameOfItsOwn) {
+    Heim.Schreiben(Heim.Pfad(Arg("m.ome")), Heim.Messdatei(20000));
+    for (const char* fehler : {"stall", "hangup", "cancel"}) {
+        SCOPED_TRACE(fehler);
+        Starten({Arg("--data"), Heim.Pfad(Arg("m.ome")), Arg("--fault"), Arg(fehler)});
+        const TCliErgebnis r = Cli({Arg("read"), Arg("R.ome")});
+        EXPECT_EQ(r.Code, 4) << r.Fehler.toStdString();
+        EXPECT_TRUE(r.Aus.trimmed().isEmpty()) << "no path of a complete file";
+        EXPECT_FALSE(QFile::exists(Heim.DatenPfad() + Arg("R.ome")));
+        const QString teil = Heim.DatenPfad() + Arg("R_unvollstaendig.ome");
+        EXPECT_TRUE(r.Fehler.contains(Arg("incomplete: ") + teil)) << r.Fehler.toStdString();
+        ASSERT_TRUE(QFile::exists(teil));
+        const QByteArray angekommen = Heim.Lesen(teil);
+        EXPECT_GT(angekommen.size(), 0);
+        EXPECT_LT(angekommen.size(), Heim.Lesen(Heim.Pfad(Arg("m.ome"))).size());
+        EXPECT_TRUE(Heim.Lesen(Heim.Pfad(Arg("m.ome"))).startsWith(angekommen));
+        TMessDatei d;
+        Heim.Benutzer.Gezeigt.clear();
+        ASSERT_TRUE(MessDateiPruefen(Heim.App, teil, Heim.App.ArbeitsDatei));
+        EXPECT_TRUE(MessDateiLesen(Heim.App, teil, false, d));
+        EXPECT_TRUE(Heim.Benutzer.Nummern().contains(40));
+        QFile::remove(teil);
+        Sim.reset();
+    }
+}
+
+TEST_F(SimCli, MissingSerialDeviceIsNotCalledBusy) {
+    QProcess p;
+    p.start(Arg(ORVAN_BIN_DIR "/orvan-cli"), {Arg("--home"), Heim.Heim(), Arg("--port"),
+                                              Heim.Pfad(Arg("gibtsnicht")), Arg("status")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString fehler = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(p.exitCode(), 4);
+    EXPECT_FALSE(fehler.contains(Arg("message 18: "))) << fehler.toStdString();
+    EXPECT_TRUE(fehler.contains(Arg("(") + Heim.Pfad(Arg("gibtsnicht")) + Arg(") gibt es nicht")))
+        << fehler.toStdString();
 }
 
 } // namespace

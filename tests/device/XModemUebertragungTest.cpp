@@ -116,7 +116,10 @@ TEST(XModemUebertragung, FaultsEndTheTransferAndKeepTheOldFile) {
             EXPECT_EQ(danach, QByteArray("old contents"));
         }
         // No temporary file is left lying around.
-        EXPECT_EQ(QDir(heim.DatenPfad()).entryList(QDir::Files), QStringList{"alt.ome"});
+        // Besides the old file only the kept part of an interrupted transfer (its own test).
+        QStringList dateien = QDir(heim.DatenPfad()).entryList(QDir::Files);
+        dateien.removeIf([](const QString& n) { return n.contains(u"_unvollstaendig"); });
+        EXPECT_EQ(dateien, QStringList{"alt.ome"});
     }
 }
 

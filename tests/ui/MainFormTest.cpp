@@ -5,13 +5,14 @@
 #include "app/ui/TOrvanApplikation.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QStatusTipEvent>
 #include <QTest>
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -310,4 +311,22 @@ TEST(MainForm, AnErrorEscapingAnEventHandlerIsShownAndTheProgramGoesOn) {
     ASSERT_EQ(benutzer.Gezeigt.size(), 1);
     EXPECT_EQ(benutzer.Gezeigt[0].Text, QStringLiteral("Gleitkommadivision durch Null"));
     EXPECT_EQ(benutzer.Gezeigt[0].Typ, TNachrichtTyp::Fehler);
+}
+
+// The graph windows die in the widget base destructor, after the main window's own has run;
+// their `destroyed` must not call back into what is left of it. A plain build cannot see that
+// call, the sanitizer build (UBSan's vptr check) stops here when it happens.
+TEST(MainForm, DestroyingItWithGraphWindowsOpenCallsNothingBack) {
+    TUiProgramm p;
+    TMainForm& h = p.Starten();
+    QList<QPointer<TMDIGraphWin>> fenster;
+    for (int i = 0; i < 3; ++i) {
+        fenster << h.DateiNeuClick();
+    }
+    QCoreApplication::processEvents();
+    p.Haupt.reset();
+    for (const auto& f : fenster) {
+        EXPECT_TRUE(f.isNull()) << "a graph window outlived its main window";
+    }
+    EXPECT_TRUE(p.Benutzer.Gezeigt.isEmpty());
 }

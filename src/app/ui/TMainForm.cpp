@@ -56,8 +56,15 @@ constexpr int kHilfeKontextHaupt = 10;
 
 TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
     : QMainWindow(eltern), FApp(app), FDrucker(std::make_unique<QPrinter>()) {
-    DatenAusGeraetLesen = [this](const QString& datei) {
-        return GeraetDatenLesen(FApp, FApp.Geraete, FApp.AktuellesGeraet, datei);
+    DatenAusGeraetLesen = [this](const QString& datei) -> std::optional<QString> {
+        const TAuslesen gelesen = GeraetAuslesen(FApp, FApp.Geraete, FApp.AktuellesGeraet, datei);
+        // An interrupted read-out kept what arrived under a name of its own: offered for
+        // reading; the reader then says that its data part is short (message 40).
+        if (!gelesen.Datei && !gelesen.Teil.isEmpty() &&
+            FApp.Nachricht(16, gelesen.Teil) == mrYes) {
+            return gelesen.Teil;
+        }
+        return gelesen.Datei;
     };
     // Messages open over this window from now on.
     if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
@@ -110,6 +117,11 @@ TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
 TMainForm::~TMainForm() {
     FSchliesst = true;
     disconnect(FMdiArea, nullptr, this, nullptr);
+    // The graph windows are destroyed by the widget base destructor, after this one has
+    // run: their `destroyed` must not call back into what is left of the main window.
+    for (QMdiSubWindow* rahmen : FMdiArea->subWindowList()) {
+        disconnect(rahmen, nullptr, this, nullptr);
+    }
     if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
         if (qt->Elternfenster == this) {
             qt->Elternfenster = nullptr;
