@@ -469,7 +469,7 @@ TEST(GraphWinCfgForm, DefaultIsWrittenAndReadBackAtTheNextStart) {
     // The next start on the same program directory.
     TSkriptBenutzer benutzer;
     TAnwendung zweite(benutzer);
-    TMainForm neu(zweite, erster.Pfad(QStringLiteral("orvan")), erster.Pfad());
+    AnwendungStarten(zweite, erster.Pfad(QStringLiteral("orvan")), erster.Pfad());
     const TDiagramm& d = zweite.DefaultDiagramm;
     EXPECT_EQ(d.Titel, QStringLiteral("Vorlage"));
     EXPECT_EQ(d.Hintergrundfarbe, 0x00102030u);

@@ -25,13 +25,9 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-// Stand-ins for the dialogs whose unit buttons open the settings on the units page.
-class TGraphWinCfgForm : public QDialog {
-    Q_OBJECT
-};
-class TMessInfoForm : public QDialog {
-    Q_OBJECT
-};
+#include "graph/ui/TGraphWinCfgForm.h"
+#include "measurement/ui/TMessInfoForm.h"
+
 
 namespace {
 
@@ -110,8 +106,10 @@ TEinheitenListe DreiEinheiten() {
 TEST(MainCfgForm, UnitsPageFirstOnlyFromTheUnitButtonsOfOtherDialogs) {
     TCfgProgramm p;
     TMainForm& h = p.Start();
-    TGraphWinCfgForm graph;
-    TMessInfoForm mess;
+    // The two dialogs whose unit buttons open the settings on the units page.
+    TGraphWinCfgForm graph(p.App.DefaultDiagramm, p.App.AppConst, p.App.Texte, p.Benutzer,
+                           p.App.DefaultKurve, p.App.DefaultDiagramm, [] { return true; });
+    TMessInfoForm mess(p.App, p.App.ArbeitsDatei, p.App.Speicherbedarf);
     EXPECT_TRUE(TMainCfgForm::EinheitenZuerst(&graph));
     EXPECT_TRUE(TMainCfgForm::EinheitenZuerst(&mess));
     EXPECT_FALSE(TMainCfgForm::EinheitenZuerst(&h));
@@ -578,4 +576,3 @@ TEST(MainCfgForm, ATypeTheCatalogueLacksKeepsItsNameWhenSaving) {
     EXPECT_EQ(TIniDatei(p.UserDatei()).LiesText("Hardware", "Geraet", ""), "Altgeraet");
 }
 
-#include "MainCfgFormTest.moc"

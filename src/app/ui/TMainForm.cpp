@@ -499,10 +499,8 @@ void TMainForm::EinstellungenOeffnen(bool einheitenZuerst, QWidget* eltern) {
 }
 
 void TMainForm::HilfeDateiSetzen(const QString& datei) {
+    // The Qt user seam asks for the page of the help directory in force at every call.
     FApp.HilfeDatei = datei;
-    if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
-        qt->HilfeDatei = datei;
-    }
 }
 
 TMainCfgDienste TMainForm::EinstellungenDienste() {
