@@ -3,15 +3,15 @@
 #include "app/AnwendungStarten.h"
 #include "app/TAnwendung.h"
 #include "app/ui/TInfoBox.h"
+#include "device/AuftragSenden.h"
 #include "device/GeraetBefehl.h"
 #include "device/GeraetEinstellungen.h"
 #include "device/port/SeriellePorts.h"
 #include "graph/DateiInDiagramm.h"
 #include "graph/GraphDatei.h"
-#include "device/AuftragSenden.h"
-#include "measurement/ui/TMessInfoForm.h"
 #include "graph/ui/TMDIGraphWin.h"
 #include "measurement/MessDateiLeser.h"
+#include "measurement/ui/TMessInfoForm.h"
 #include "shell/DateiDialoge.h"
 #include "shell/Konfiguration.h"
 #include "shell/Sprache.h"
@@ -463,75 +463,6 @@ bool TMainForm::eventFilter(QObject* objekt, QEvent* ereignis) {
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 
-void TMainForm::MessAuftragClick() {
-    TMessInfoForm dialog(FApp, FApp.ArbeitsDatei, FApp.Speicherbedarf, this);
-    MessInfoVerbinden(dialog);
-    dialog.exec();
-}
-
-void TMainForm::MessInfoVerbinden(TMessInfoForm& dialog) {
-    // Sending goes through the device link with its progress dialog; the job dialog itself
-    // knows nothing of the instrument.
-    connect(&dialog, &TMessInfoForm::AuftragSendenGewuenscht, this, [this] {
-        const TSendeErgebnis e =
-            AuftragSenden(FApp, FApp.Geraete, FApp.AktuellesGeraet, FApp.ArbeitsDatei);
-        if (!e.Gebaut) {
-            FApp.Nachricht(0, e.Fehler);
-        }
-        StatusBarSetzen();
-    });
-    connect(&dialog, &TMessInfoForm::EinheitenBearbeitenGewuenscht, this,
-            [this, d = &dialog] { EinheitenBearbeiten(d); });
-}
-
-void TMainForm::EinstellungenClick(QObject* sender) {
-    EinstellungenOeffnen(TMainCfgForm::EinheitenZuerst(sender), this);
-}
-
-void TMainForm::EinheitenBearbeiten(QWidget* eltern) {
-    EinstellungenOeffnen(true, eltern != nullptr ? eltern : this);
-}
-
-void TMainForm::EinstellungenOeffnen(bool einheitenZuerst, QWidget* eltern) {
-    TMainCfgForm dialog(FApp.AppConst, FApp.Texte, *FApp.Benutzer, EinstellungenDienste(),
-                        einheitenZuerst, eltern);
-    dialog.exec();
-}
-
-void TMainForm::HilfeDateiSetzen(const QString& datei) {
-    // The Qt user seam asks for the page of the help directory in force at every call.
-    FApp.HilfeDatei = datei;
-}
-
-TMainCfgDienste TMainForm::EinstellungenDienste() {
-    TMainCfgDienste d;
-    GeraetDiensteSetzen(FApp, FApp.Geraete, FApp.AktuellesGeraet, d);
-    d.PortsVorhanden = SeriellePortsVorhanden;
-    d.KonfigurationLesen = [this](const QString& verzeichnis) {
-        EinstellungenLesen(FApp, verzeichnis, FApp.AppConst.UserKonfigDatei);
-        HilfeDateiSetzen(FApp.HilfeDatei);
-    };
-    d.KonfigurationSchreiben = [this](const QString& verzeichnis) {
-        return EinstellungenSchreiben(FApp, verzeichnis, FApp.AppConst.UserKonfigDatei);
-    };
-    d.KonfigPfadSpeichern = [this] { return KonfigPfadSpeichern(FApp); };
-    d.SpracheLesen = [this](const QString& sprache) {
-        SpracheLesen(FApp, sprache);
-        for (QAction* eintrag : FSprachen->actions()) {
-            eintrag->setChecked(eintrag->data().toString() == sprache);
-        }
-    };
-    d.HilfeDateiSetzen = [this](const QString& datei) { HilfeDateiSetzen(datei); };
-    d.HauptfensterAktualisieren = [this] {
-        Aktualisieren();
-        if (TMDIGraphWin* fenster = AktivesGraphFenster()) {
-            fenster->Aktualisieren();
-        }
-    };
-    d.StatusBarSetzen = [this] { StatusBarSetzen(); };
-    return d;
-}
-
 TMDIGraphWin* TMainForm::AktivesGraphFenster() const {
     QMdiSubWindow* fenster = FMdiArea->currentSubWindow();
     if (fenster == nullptr) {
@@ -553,186 +484,6 @@ QList<TMDIGraphWin*> TMainForm::GraphFenster() const {
 void TMainForm::GraphBefehl(void (TMDIGraphWin::*befehl)()) {
     if (TMDIGraphWin* fenster = AktivesGraphFenster()) {
         (fenster->*befehl)();
-    }
-}
-
-QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
-    fenster->MarkerKnoepfeSetzen(ActMarker1, ActMarker2);
-    fenster->DruckerSetzen(FDrucker.get());
-    fenster->VorgabenSetzen({&FApp.DefaultDiagramm, &FApp.DefaultKurve, [this] {
-                                 return EinstellungenSchreiben(FApp,
-                                                               FApp.AppConst.KonfigurationsPfad,
-                                                               FApp.AppConst.UserKonfigDatei);
-                             }});
-    // The unit button of the graph properties opens the settings on the units tab, over
-    // the properties dialog that asked.
-    connect(fenster, &TMDIGraphWin::EinheitenBearbeitenGewuenscht, this, [this, fenster] {
-        QWidget* fragend = QApplication::activeModalWidget();
-        EinheitenBearbeiten(fragend != nullptr ? fragend : fenster);
-    });
-    QMdiSubWindow* rahmen = FMdiArea->addSubWindow(fenster);
-    rahmen->setAttribute(Qt::WA_DeleteOnClose);
-    rahmen->setWindowIcon(TSymbole::Symbol(QStringLiteral("InGraphLaden")));
-    rahmen->setGeometry(NeueFensterLage(rahmen));
-    // The enabled states follow the number of windows at once, not only at the next
-    // activation.
-    connect(rahmen, &QObject::destroyed, this, [this] {
-        if (!FSchliesst) {
-            Aktualisieren();
-        }
-    });
-    if (FApp.AppConst.FensterMaximiert) {
-        rahmen->showMaximized();
-    } else {
-        rahmen->show();
-    }
-    FMdiArea->setActiveSubWindow(rahmen);
-    FLetztesGraphFenster = fenster;
-    Aktualisieren();
-    return rahmen;
-}
-
-QRect TMainForm::NeueFensterLage(const QMdiSubWindow* neu) const {
-    // The stored place of the last closed graph, but never a strip too small to show a
-    // chart, never outside the area, and never exactly on top of a window already there.
-    constexpr int kMinBreite = 360;
-    constexpr int kMinHoehe = 260;
-    constexpr int kVersatz = 28;
-    const TAppConst& a = FApp.AppConst;
-    QRect lage(a.FensterLinks, a.FensterOben, std::max(a.FensterBreite, kMinBreite),
-               std::max(a.FensterHoehe, kMinHoehe));
-    const QSize flaeche = FMdiArea->viewport()->size();
-    if (flaeche.width() > kMinBreite && flaeche.height() > kMinHoehe) {
-        if (lage.left() < 0 || lage.left() > flaeche.width() - kVersatz) {
-            lage.moveLeft(0);
-        }
-        if (lage.top() < 0 || lage.top() > flaeche.height() - kVersatz) {
-            lage.moveTop(0);
-        }
-    }
-    const QList<QMdiSubWindow*> offen = FMdiArea->subWindowList();
-    for (int versuch = 0; versuch < 20; ++versuch) {
-        const bool belegt = std::any_of(offen.cbegin(), offen.cend(), [&](QMdiSubWindow* f) {
-            return f != neu && f->geometry().topLeft() == lage.topLeft();
-        });
-        if (!belegt) {
-            break;
-        }
-        lage.translate(kVersatz, kVersatz);
-    }
-    return lage;
-}
-
-TMDIGraphWin* TMainForm::DateiNeuClick() {
-    ++FGraphZaehler;
-    auto* fenster =
-        new TMDIGraphWin(FApp, FApp.DefaultDiagramm, FApp.DefaultKurve,
-                         FApp.Texte.GraphFensterText + QString::number(FGraphZaehler), false);
-    FensterEinsetzen(fenster);
-    return fenster;
-}
-
-TMDIGraphWin* TMainForm::GraphFensterOeffnen(const QString& datei) {
-    // A file that cannot be read opens no window: an empty window captioned with its path
-    // would overwrite it at the next save.
-    if (IstMessDatei(datei, FApp.AppConst.GeraeteListe)) {
-        FApp.Nachricht(0, datei + QChar(13) + FApp.Texte.GraphDateiIstMessDateiText);
-        return nullptr;
-    }
-    TDiagramm gelesen;
-    if (!GraphDatei::GraphDateiOeffnen(FApp, datei, gelesen)) {
-        return nullptr;
-    }
-    auto* fenster = new TMDIGraphWin(FApp, gelesen, FApp.DefaultKurve, datei, false);
-    FensterEinsetzen(fenster);
-    return fenster;
-}
-
-void TMainForm::DateiOeffnenClick() {
-    const TSprachTexte& t = FApp.Texte;
-    const TDateiDialog dialog = DateiDialogVorlage(FApp, t.GraphDateiOeffnenText,
-                                                   t.GraphDateienText, QStringLiteral(".ogr"));
-    if (const auto datei = FApp.Benutzer->DateiOeffnen(dialog)) {
-        GraphFensterOeffnen(*datei);
-    }
-}
-
-void TMainForm::DateienOeffnen(const QStringList& dateien) {
-    for (const QString& datei : dateien) {
-        if (datei.endsWith(QStringLiteral(".ogr"), Qt::CaseInsensitive)) {
-            GraphFensterOeffnen(datei);
-        } else {
-            MessDateiInGraph(datei, true);
-        }
-    }
-}
-
-std::optional<QString> TMainForm::MessDateiWaehlen() {
-    return FApp.Benutzer->DateiOeffnen(MessDateiZielDialog(FApp));
-}
-
-std::optional<QString> TMainForm::MesswerteAusGeraet(const QString& datei) {
-    std::optional<QString> empfangen;
-    if (DatenAusGeraetLesen) {
-        empfangen = DatenAusGeraetLesen(datei);
-    }
-    if (!empfangen) {
-        FApp.Nachricht(25);
-    }
-    return empfangen;
-}
-
-void TMainForm::InDateiLadenClick() {
-    const auto gewaehlt = MessDateiWaehlen();
-    // The data land in the data directory, wherever the chosen name pointed.
-    const auto datei = gewaehlt ? MesswerteAusGeraet(*gewaehlt) : std::nullopt;
-    if (!datei) {
-        return;
-    }
-    // The file only goes into the working record; no graph window changes.
-    const TEinleseErgebnis e = MessDateiEinlesen(FApp, *datei, false, FApp.ArbeitsDatei);
-    if (e.Weg == TEinleseWeg::Fehler) {
-        FApp.Nachricht(0, e.Lesen.Meldung);
-    } else if (e.Weg != TEinleseWeg::Gelesen) {
-        FApp.Nachricht(2, *datei);
-    }
-}
-
-void TMainForm::InGraphLadenClick() {
-    if (AktivesGraphFenster() == nullptr) {
-        return;
-    }
-    if (const auto datei = MessDateiWaehlen()) {
-        MessDateiInGraph(*datei, false);
-    }
-}
-
-void TMainForm::NeuLadenClick() {
-    const auto gewaehlt = MessDateiWaehlen();
-    const auto datei = gewaehlt ? MesswerteAusGeraet(*gewaehlt) : std::nullopt;
-    if (datei) {
-        MessDateiInGraph(*datei, true);
-    }
-}
-
-void TMainForm::MessDateiInGraph(const QString& datei, bool neu) {
-    const TEinleseErgebnis e = MessDateiEinlesen(FApp, datei, false, FApp.ArbeitsDatei);
-    switch (e.Weg) {
-    case TEinleseWeg::Gelesen:
-    case TEinleseWeg::RohGelesen:
-        break;
-    case TEinleseWeg::Abgelehnt:
-        FApp.Nachricht(2, datei);
-        return;
-    case TEinleseWeg::Fehler:
-        // A damaged file: the reader says what and where; nothing was changed.
-        FApp.Nachricht(0, e.Lesen.Meldung);
-        return;
-    }
-    TMDIGraphWin* fenster = neu ? DateiNeuClick() : AktivesGraphFenster();
-    if (fenster != nullptr) {
-        fenster->DateiInDiagramm(FApp.ArbeitsDatei,
-                                 TImportQuelle{datei, e.Weg == TEinleseWeg::RohGelesen});
     }
 }
 

@@ -1,0 +1,217 @@
+// The graph window's markers, cross-hair and mouse: arming and setting markers, zoom rectangle and
+// panning.
+#include "graph/ui/TMDIGraphWin.h"
+
+#include "formula/TParser.h"
+#include "graph/Export.h"
+#include "graph/GraphDatei.h"
+#include "graph/Kurvenwerte.h"
+#include "graph/ui/GraphStile.h"
+#include "graph/ui/TAchsenTicker.h"
+#include "graph/ui/TGraphOverlay.h"
+#include "graph/ui/TGraphWinCfgForm.h"
+#include "shell/DateiDialoge.h"
+#include "shell/DatumZeit.h"
+#include "shell/Konfiguration.h"
+#include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
+#include "shell/Uhr.h"
+#include "shell/Zahlen.h"
+
+#include <qcustomplot.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QScopeGuard>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <cmath>
+#include <stdexcept>
+
+bool TMDIGraphWin::MarkerScharf(int nummer) const {
+    const QAction* knopf = FMarkerKnopf[nummer];
+    return knopf != nullptr ? knopf->isChecked() : FMarkerArmiert[nummer];
+}
+
+void TMDIGraphWin::MarkerKnopf(int nummer, bool gedrueckt) {
+    if (QAction* knopf = FMarkerKnopf[nummer]) {
+        knopf->setChecked(gedrueckt);
+    }
+    FMarkerArmiert[nummer] = gedrueckt;
+}
+
+void TMDIGraphWin::MarkerSchalten(int nummer) {
+    bool& sichtbar = nummer == 0 ? Diagramm.Marker1Sichtbar : Diagramm.Marker2Sichtbar;
+    if (sichtbar) {
+        sichtbar = false;
+        MarkerKnopf(nummer, false);
+        MarkerSetzen();
+    } else {
+        MarkerKnopf(nummer, true);
+    }
+}
+
+void TMDIGraphWin::Marker1() {
+    MarkerSchalten(0);
+}
+
+void TMDIGraphWin::Marker2() {
+    MarkerSchalten(1);
+}
+
+void TMDIGraphWin::OverlayVorbereiten() {
+    const TDiagramm& d = Diagramm;
+    FOverlay->Plot = PlotRechteck();
+    QPen stift(GraphStile::QtFarbe(d.MarkerFarbe), 1, GraphStile::Linienstil(d.MarkerStil));
+    stift.setCosmetic(true);
+    FOverlay->MarkerStift = stift;
+    FOverlay->Marker[0] = {d.Marker1Sichtbar, BerechnePixelWerte(d.Marker1X, d.Marker1YLinks),
+                           FApp.Texte.Marker1Text};
+    FOverlay->Marker[1] = {d.Marker2Sichtbar, BerechnePixelWerte(d.Marker2X, d.Marker2YLinks),
+                           FApp.Texte.Marker2Text};
+}
+
+void TMDIGraphWin::MarkerSetzen() {
+    FOverlay->Fadenkreuz = QPoint(-1, -1);
+    TDiagramm& d = Diagramm;
+    if (!d.Marker1Sichtbar) {
+        d.Marker1X = d.Marker1YLinks = d.Marker1YRechts = 0;
+    }
+    if (!d.Marker2Sichtbar) {
+        d.Marker2X = d.Marker2YLinks = d.Marker2YRechts = 0;
+    }
+    FOverlay->Neuzeichnen();
+    StatistikAnfordern();
+}
+
+QPoint TMDIGraphWin::Fadenkreuz() const {
+    return FOverlay->Fadenkreuz;
+}
+
+void TMDIGraphWin::FadenkreuzEntfernen() {
+    if (FOverlay->Fadenkreuz.x() >= 0) {
+        FOverlay->Fadenkreuz = QPoint(-1, -1);
+        FOverlay->Neuzeichnen();
+    }
+}
+
+void TMDIGraphWin::ChartMouseDown(QMouseEvent* ereignis) {
+    const QPoint p = ereignis->pos();
+    if (!PlotRechteck().contains(p)) {
+        return;
+    }
+    if (ereignis->button() == Qt::RightButton) {
+        FSchieben = true;
+        FSchiebeLetzte = p;
+        return;
+    }
+    if (ereignis->button() != Qt::LeftButton) {
+        return;
+    }
+    bool gesetzt = false;
+    TDiagramm& d = Diagramm;
+    for (int nummer = 0; nummer < 2; ++nummer) {
+        bool& sichtbar = nummer == 0 ? d.Marker1Sichtbar : d.Marker2Sichtbar;
+        if (MarkerScharf(nummer) && !sichtbar) {
+            sichtbar = true;
+            MarkerKnopf(nummer, false);
+            const TRealWerte w = BerechneRealWerte(p.x(), p.y());
+            (nummer == 0 ? d.Marker1X : d.Marker2X) = w.X;
+            (nummer == 0 ? d.Marker1YLinks : d.Marker2YLinks) = w.YLinks;
+            (nummer == 0 ? d.Marker1YRechts : d.Marker2YRechts) = w.YRechts;
+            MarkerFangen(nummer);
+            MarkerSetzen();
+            gesetzt = true;
+        }
+    }
+    if (!gesetzt) {
+        FZiehStart = p;
+        FZoomZiehen = true;
+    }
+}
+
+void TMDIGraphWin::Panelsetzen(int x, int y) {
+    const TDiagramm& d = Diagramm;
+    const TRealWerte w = BerechneRealWerte(x, y);
+    const QString links = EinheitZeichen(d.AchseLinks.Einheit);
+    const QString unten = EinheitZeichen(d.AchseUnten.Einheit);
+    const QString rechts = EinheitZeichen(d.AchseRechts.Einheit);
+    const auto z = [](double v) { return Zahlen::GleitzahlText(v); };
+    const TSprachTexte& t = FApp.Texte;
+    FPanel[0][0]->setText(d.AchseLinks.Titel + u'=' + z(w.YLinks) + u' ' + links);
+    FPanel[1][0]->setText(t.DeltaYLinksText + u'=' + z(d.Marker2YLinks - d.Marker1YLinks) + u' ' +
+                          links);
+    FPanel[0][1]->setText(d.AchseUnten.Titel + u'=' + z(w.X) + u' ' + unten);
+    FPanel[1][1]->setText(t.DeltaXText + u'=' + z(d.Marker2X - d.Marker1X) + u' ' + unten);
+    FPanel[0][2]->setText(d.AchseRechts.Titel + u'=' + z(w.YRechts) + u' ' + rechts);
+    FPanel[1][2]->setText(t.DeltaYRechtsText + u'=' + z(d.Marker2YRechts - d.Marker1YRechts) +
+                          u' ' + rechts);
+}
+
+void TMDIGraphWin::ChartMouseMove(QMouseEvent* ereignis) {
+    const QPoint p = ereignis->pos();
+    if (FSchieben) {
+        // Panning: the curves follow the mouse on all three axes.
+        const QPoint delta = p - FSchiebeLetzte;
+        FSchiebeLetzte = p;
+        const QRect r = PlotRechteck();
+        if (r.width() > 0 && r.height() > 0) {
+            Verschieben(Chart->xAxis, -delta.x() * Chart->xAxis->range().size() / r.width(), 1);
+            Verschieben(Chart->yAxis, delta.y() * Chart->yAxis->range().size() / r.height(), 0);
+            Verschieben(Chart->yAxis2, delta.y() * Chart->yAxis2->range().size() / r.height(), 2);
+            FOverlay->Fadenkreuz = QPoint(-1, -1);
+            Chart->replot(QCustomPlot::rpQueuedReplot);
+        }
+        return;
+    }
+    if (FZoomZiehen) {
+        FOverlay->Zoomrahmen = QRect(FZiehStart, p).normalized().intersected(PlotRechteck());
+    }
+    if (!PlotRechteck().contains(p)) {
+        Chart->setCursor(Qt::ArrowCursor);
+        FadenkreuzEntfernen();
+        return;
+    }
+    Chart->setCursor(Qt::CrossCursor);
+    FOverlay->Fadenkreuz = p;
+    FOverlay->Neuzeichnen();
+    Panelsetzen(p.x(), p.y());
+    StatistikCursor(BerechneRealWerte(p.x(), p.y()).X);
+}
+
+void TMDIGraphWin::ChartMouseUp(QMouseEvent* ereignis) {
+    if (ereignis->button() == Qt::RightButton && FSchieben) {
+        FSchieben = false;
+        MarkerSetzen();
+        return;
+    }
+    if (ereignis->button() != Qt::LeftButton || !FZoomZiehen) {
+        return;
+    }
+    FZoomZiehen = false;
+    const QRect rahmen = FOverlay->Zoomrahmen;
+    FOverlay->Zoomrahmen = QRect();
+    if (rahmen.width() >= 4 && rahmen.height() >= 4) {
+        ZoomMerken();
+        const TRealWerte obenLinks = BerechneRealWerte(rahmen.left(), rahmen.top());
+        const TRealWerte untenRechts = BerechneRealWerte(rahmen.right(), rahmen.bottom());
+        Chart->xAxis->setRange(obenLinks.X, untenRechts.X);
+        Chart->yAxis->setRange(untenRechts.YLinks, obenLinks.YLinks);
+        Chart->yAxis2->setRange(untenRechts.YRechts, obenLinks.YRechts);
+        FAutomatik = {false, false, false};
+        Neuzeichnen();
+    }
+    MarkerSetzen();
+}
+
+bool TMDIGraphWin::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == Chart && ereignis->type() == QEvent::Leave) {
+        FadenkreuzEntfernen();
+    }
+    return QWidget::eventFilter(objekt, ereignis);
+}
