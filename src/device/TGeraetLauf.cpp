@@ -124,10 +124,17 @@ void TGeraetLauf::BefehlAusfuehren(const QString& befehl, QString& parameter) {
     }
     AntwortTimerStarten();
     TGeraetSchritte(*this).Ausfuehren(befehl, parameter);
-    GeraetOnlineSetzen(false);
+    // A transfer still running keeps the line busy: online until the connection ends.
+    if (!UebertragungLaeuft()) {
+        GeraetOnlineSetzen(false);
+    }
+    // After a failure the dialog stays open, so that its lines can be read; the user closes
+    // it. A cancel by the user closes it at once.
     if (FAnzeige && AutoSchliessen && !UebertragungLaeuft()) {
         VerbindungBeenden();
-        SchliessenAnfordern();
+        if (!LaufFehler || Abgebrochen) {
+            SchliessenAnfordern();
+        }
     }
     --FTiefe;
     if (FTiefe == 0 && FSchliessenAngefordert && FAnzeige) {
@@ -304,7 +311,9 @@ void TGeraetLauf::PProtocolFinish(int code) {
     }
     if (FAnzeige && AutoSchliessen && !UebertragungLaeuft()) {
         VerbindungBeenden();
-        SchliessenAnfordern();
+        if (!LaufFehler || Abgebrochen) {
+            SchliessenAnfordern();
+        }
     }
 }
 

@@ -1,12 +1,12 @@
 #include "app/ui/TOrvanApplikation.h"
 
+#include "app/ui/QtUebersetzung.h"
+
 #include "shell/Arbeitsspeicher.h"
 #include "shell/TBenutzer.h"
 
 #include <QKeyEvent>
-#include <QLibraryInfo>
 #include <QMenu>
-#include <QTranslator>
 #include <exception>
 #include <iostream>
 #include <new>
@@ -17,12 +17,9 @@ constexpr int kHilfeKontext = 10;
 } // namespace
 
 TOrvanApplikation::TOrvanApplikation(int& argc, char** argv) : QApplication(argc, argv) {
-    // Qt's own German texts for the buttons of the standard dialogs.
-    auto* uebersetzung = new QTranslator(this);
-    if (uebersetzung->load(QStringLiteral("qtbase_de"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        installTranslator(uebersetzung);
-    }
+    // Qt's own German texts for the buttons of the messages of the start-up; the main window
+    // sets those of the language read then.
+    QtUebersetzungSetzen(QStringLiteral("Deutsch"));
 }
 
 void TOrvanApplikation::FehlerZeigen(TBenutzer* benutzer, const QString& text) {
