@@ -29,7 +29,8 @@ int Ausfuehren(TCliKontext& k, QString TGeraet::*befehl, QString parameter, bool
         return cliAbgelehnt;
     }
     Vorbereiten(k);
-    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.*befehl, parameter, g, anzeige, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.*befehl, parameter,
+                                 g, anzeige, true);
     Ausgabe(parameter);
     return ok ? cliFertig : cliGeraet;
 }
@@ -124,7 +125,8 @@ int Roh(TCliKontext& k, const QStringList& a) {
     Vorbereiten(k);
     QString parameter = a[0];
     const TGeraet& g = k.App.AktuellesGeraet;
-    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, QStringLiteral("S077,"), parameter, g, false, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet,
+                                 QStringLiteral("S077,"), parameter, g, false, true);
     Ausgabe(Maskiert(parameter));
     return ok ? cliFertig : cliGeraet;
 }
@@ -155,7 +157,8 @@ int AuftragSenden(TCliKontext& k, const QStringList& a) {
     Vorbereiten(k);
     QString parameter = Textkodierung::AusWindows1252(nutzlast.Auftrag);
     const TGeraet& g = k.App.ArbeitsDatei;
-    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.AuftragSendenBefehl, parameter, g, true, true);
+    const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet, g.AuftragSendenBefehl,
+                                 parameter, g, true, true);
     Ausgabe(Maskiert(parameter));
     return ok ? cliFertig : cliGeraet;
 }

@@ -45,7 +45,8 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
             Fehlerausgabe(QStringLiteral("graph: ") + e.Lesen.Meldung);
             return cliAbgelehnt;
         }
-        const TImportErgebnis i = DateiInDiagramm(app, app.DefaultKurve, parser, app.ArbeitsDatei, d);
+        const TImportErgebnis i =
+            DateiInDiagramm(app, app.DefaultKurve, parser, app.ArbeitsDatei, d);
         if (!i) {
             Fehlerausgabe(QStringLiteral("graph: %1: %2").arg(datei, i.Fehler));
             return cliFehler;

@@ -1,6 +1,6 @@
 // orvan-cli: the program's work without windows, for scripts and batch conversion.
-#include "cli/TCliKontext.h"
 #include "app/AnwendungStarten.h"
+#include "cli/TCliKontext.h"
 #include "shell/Diverse.h"
 #include "shell/ProgrammStart.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/TGeraet.h"
+#include "catalogue/TGeraet.h"
 
 #include <QString>
 #include <optional>
@@ -20,9 +20,9 @@ bool GeraetBefehl(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuel
                   const QString& befehl, QString& parameter, const TGeraet& geraet,
                   bool dialogZeigen, bool autoSchliessen);
 
-// Reads the recorded data of the selected device `aktuell` (its read-data command, with the progress
-// display) into the data directory under the name part of `datei`. The path of the received
-// file, or nothing when the run failed.
+// Reads the recorded data of the selected device `aktuell` (its read-data command, with the
+// progress display) into the data directory under the name part of `datei`. The path of the
+// received file, or nothing when the run failed.
 std::optional<QString> GeraetDatenLesen(TShellKontext& app, TGeraetUmgebung& umgebung,
                                         TGeraet& aktuell, const QString& datei);
 

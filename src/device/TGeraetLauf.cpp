@@ -3,15 +3,16 @@
 #include "device/GeraetAntworten.h"
 #include "device/TGeraetAnzeige.h"
 #include "device/TGeraetSchritte.h"
+#include "device/TGeraetUmgebung.h"
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
-#include "device/TGeraetUmgebung.h"
-#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 
 TGeraetLauf::TGeraetLauf(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
                          const TGeraet& geraet, bool dialogZeigen, bool autoSchliessen)
-    : App(app), Umgebung(umgebung), AktuellesGeraet(aktuell), LaufGeraet(geraet), DialogZeigen(dialogZeigen), AutoSchliessen(autoSchliessen) {}
+    : App(app), Umgebung(umgebung), AktuellesGeraet(aktuell), LaufGeraet(geraet),
+      DialogZeigen(dialogZeigen), AutoSchliessen(autoSchliessen) {}
 
 TGeraetLauf::~TGeraetLauf() {
     // The transfer is bound to the port: it goes first.

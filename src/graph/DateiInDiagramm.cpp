@@ -1,6 +1,6 @@
 #include "graph/DateiInDiagramm.h"
 
-#include "device/TKanalInfo.h"
+#include "catalogue/TKanalInfo.h"
 #include "graph/Farben.h"
 #include "graph/KurveBerechnen.h"
 #include "shell/TShellKontext.h"

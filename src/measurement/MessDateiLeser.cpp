@@ -1,10 +1,10 @@
 #include "measurement/MessDateiLeser.h"
 
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "measurement/MessDateiFormat.h"
 #include "shell/DatumZeit.h"
-#include "shell/TShellKontext.h"
 #include "shell/TNachrichtInhalt.h"
+#include "shell/TShellKontext.h"
 
 #include <QFile>
 #include <QFileInfo>

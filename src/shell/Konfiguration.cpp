@@ -2,8 +2,8 @@
 
 #include "shell/Einheiten.h"
 #include "shell/KommaText.h"
-#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
 
 #include <QDir>
@@ -162,8 +162,7 @@ void AppConstSchreiben(TIniDatei& ini, const TAppConst& a) {
     ini.SchreibeText(kHardware, QStringLiteral("Geraet"), a.Geraet);
 }
 
-TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis,
-                             const QString& datei) {
+TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis, const QString& datei) {
     TIniDatei ini(verzeichnis + datei);
     LesefehlerMelden(app, ini);
     AppConstLesen(ini, app.AppConst);

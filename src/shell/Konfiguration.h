@@ -20,8 +20,7 @@ void AppConstSchreiben(TIniDatei& ini, const TAppConst& quelle);
 // Reads verzeichnis + datei into app.AppConst (message 0 when the file cannot be read) and
 // sets the help file. Returns the file as read: the user file also carries sections of the
 // floors above (the graph defaults), which the start-up in src/app reads from it.
-TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis,
-                             const QString& datei);
+TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis, const QString& datei);
 // Creates the directory with its parents and writes the shell's sections of the file
 // (message 4 when the directory cannot be created, message 29 when the file cannot be
 // written).

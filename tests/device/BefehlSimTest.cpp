@@ -189,7 +189,8 @@ TEST(BefehlSim, FaultsOfTheInstrument) {
         ASSERT_TRUE(t.Sim->Bereit());
         const QString ziel = t.Heim.DatenPfad() + Arg("alt.ome");
         t.Heim.Schreiben(ziel, "old");
-        const auto gelesen = GeraetDatenLesen(t.Heim.App, t.Heim.App.Geraete, t.Heim.App.AktuellesGeraet, ziel);
+        const auto gelesen =
+            GeraetDatenLesen(t.Heim.App, t.Heim.App.Geraete, t.Heim.App.AktuellesGeraet, ziel);
         EXPECT_EQ(gelesen.has_value(), f.Ergebnis);
         EXPECT_EQ(t.Heim.Benutzer.Nummern(), f.Nachrichten) << t.Sim->Meldungen().toStdString();
         EXPECT_EQ(t.Heim.Lesen(ziel).startsWith(messung), f.Ergebnis);

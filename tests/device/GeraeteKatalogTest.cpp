@@ -1,4 +1,4 @@
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "app/AnwendungStarten.h"
 #include "shell/DatumZeit.h"
 #include "shell/TIniDatei.h"

@@ -1,7 +1,7 @@
 #include "graph/DateiInDiagramm.h"
+#include "app/TAnwendung.h"
 #include "formula/TParser.h"
 #include "graph/Farben.h"
-#include "app/TAnwendung.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <gtest/gtest.h>

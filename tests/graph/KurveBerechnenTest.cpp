@@ -1,6 +1,6 @@
 #include "graph/KurveBerechnen.h"
-#include "formula/TParser.h"
 #include "app/TAnwendung.h"
+#include "formula/TParser.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <gtest/gtest.h>

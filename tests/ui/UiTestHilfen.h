@@ -1,10 +1,10 @@
 #pragma once
 
-#include "graph/ui/TMDIGraphWin.h"
 #include "app/AnwendungStarten.h"
 #include "app/TAnwendung.h"
-#include "shell/TSkriptBenutzer.h"
 #include "app/ui/TMainForm.h"
+#include "graph/ui/TMDIGraphWin.h"
+#include "shell/TSkriptBenutzer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,8 +50,8 @@ struct TGraphProgramm : TUiProgramm {
     std::unique_ptr<TMDIGraphWin> Fenster;
 
     TMDIGraphWin& Neu(const QString& name = QStringLiteral("Graph1")) {
-        Fenster = std::make_unique<TMDIGraphWin>(App, App.DefaultDiagramm, App.DefaultKurve, name,
-                                                 false);
+        Fenster =
+            std::make_unique<TMDIGraphWin>(App, App.DefaultDiagramm, App.DefaultKurve, name, false);
         Fenster->resize(900, 600);
         Fenster->show();
         QCoreApplication::processEvents();

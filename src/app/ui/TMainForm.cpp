@@ -505,7 +505,7 @@ TMDIGraphWin* TMainForm::DateiNeuClick() {
     ++FGraphZaehler;
     auto* fenster =
         new TMDIGraphWin(FApp, FApp.DefaultDiagramm, FApp.DefaultKurve,
-                                     FApp.Texte.GraphFensterText + QString::number(FGraphZaehler), false);
+                         FApp.Texte.GraphFensterText + QString::number(FGraphZaehler), false);
     FensterEinsetzen(fenster);
     return fenster;
 }

@@ -1,10 +1,10 @@
 #include "device/ui/TGeraetForm.h"
 
 #include "device/GeraetBefehl.h"
-#include "device/port/TQtSeriellerPort.h"
 #include "device/TGeraetUmgebung.h"
-#include "shell/TShellKontext.h"
+#include "device/port/TQtSeriellerPort.h"
 #include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
 
 #include <QFontDatabase>
 #include <QFrame>

@@ -10,8 +10,8 @@
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
 #include "shell/Konfiguration.h"
-#include "shell/TShellKontext.h"
 #include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
 #include "shell/Zahlen.h"
 

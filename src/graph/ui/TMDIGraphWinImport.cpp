@@ -7,7 +7,8 @@
 #include <stdexcept>
 
 void TMDIGraphWin::DateiInDiagramm(TMessDatei& messung) {
-    const TImportErgebnis ergebnis = ::DateiInDiagramm(FApp, FKurvenVorlage, Parser(), messung, Diagramm);
+    const TImportErgebnis ergebnis =
+        ::DateiInDiagramm(FApp, FKurvenVorlage, Parser(), messung, Diagramm);
     GraphEigenschaftenSetzen();
     Aktualisieren();
     if (!ergebnis) {

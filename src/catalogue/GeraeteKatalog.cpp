@@ -1,8 +1,8 @@
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 
 #include "shell/DatumZeit.h"
-#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 
 #include <optional>
 
