@@ -115,8 +115,8 @@ void Sortieren(TZeilen& zeilen, int spalte) {
     }
 }
 
-TErgebnis Liste(const TZeilen& zeilen, const TSprachTexte& texte) {
-    TErgebnis ergebnis;
+TListenErgebnis Liste(const TZeilen& zeilen, const TSprachTexte& texte) {
+    TListenErgebnis ergebnis;
     TZeilen z = zeilen;
     for (int i = 0; i < z.size(); ++i) {
         z[i].resize(SpaltenAnzahl);

@@ -1,6 +1,6 @@
 #include "graph/KurveBerechnen.h"
-#include "formula/TParser.h"
 #include "app/TAnwendung.h"
+#include "formula/TParser.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ protected:
     TAnwendung App{Benutzer};
     TParser Parser;
     TMessDatei M;
-    TImportErgebnis Ergebnis;
+    TErgebnis Ergebnis;
 };
 
 TEST(Berechnungsformel, References) {
@@ -156,9 +156,9 @@ TEST_F(KurveBerechnenTest, BrokenReferenceAndArithmeticErrorFailWithoutChange) {
         s.Messwerte = {QVector<double>{9}, QVector<double>{9}};
         M.Messreihen.resize(1);
         M.Messreihen.append(s);
-        const TImportErgebnis e = KurveBerechnen(App, Parser, 1, M);
+        const TErgebnis e = KurveBerechnen(App, Parser, 1, M);
         EXPECT_FALSE(e) << formel;
-        EXPECT_FALSE(e.Fehler.isEmpty()) << formel;
+        EXPECT_FALSE(e.Meldung.isEmpty()) << formel;
         EXPECT_EQ(Werte(1)[0], (QVector<double>{9})) << formel;
     }
 }

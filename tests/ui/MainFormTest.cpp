@@ -134,6 +134,7 @@ TEST(MainForm, StatusBarShowsDeviceConnectionAndLineSettings) {
                             {7, 1, 2, 4800, "7O2 4800"},
                             {8, 3, 1, 9600, "8?1 9600"}};
     for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.Text);
         p.App.AktuellesGeraet.DatenBits = f.Daten;
         p.App.AktuellesGeraet.Parity = f.Paritaet;
         p.App.AktuellesGeraet.StopBits = f.Stop;

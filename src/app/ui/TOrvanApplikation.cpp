@@ -1,6 +1,7 @@
 #include "app/ui/TOrvanApplikation.h"
 
 #include "shell/Arbeitsspeicher.h"
+#include "shell/Fehleranzeige.h"
 #include "shell/TBenutzer.h"
 
 #include <QKeyEvent>
@@ -8,13 +9,7 @@
 #include <QMenu>
 #include <QTranslator>
 #include <exception>
-#include <iostream>
 #include <new>
-
-namespace {
-// The help context of the general error box: the program's main help page.
-constexpr int kHilfeKontext = 10;
-} // namespace
 
 TOrvanApplikation::TOrvanApplikation(int& argc, char** argv) : QApplication(argc, argv) {
     // Qt's own German texts for the buttons of the standard dialogs.
@@ -23,19 +18,6 @@ TOrvanApplikation::TOrvanApplikation(int& argc, char** argv) : QApplication(argc
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         installTranslator(uebersetzung);
     }
-}
-
-void TOrvanApplikation::FehlerZeigen(TBenutzer* benutzer, const QString& text) {
-    if (benutzer == nullptr) {
-        std::cerr << text.toStdString() << std::endl;
-        return;
-    }
-    TNachrichtInhalt inhalt;
-    inhalt.Typ = TNachrichtTyp::Fehler;
-    inhalt.Knoepfe = TNachrichtKnoepfe::OkHilfe;
-    inhalt.HilfeKontext = kHilfeKontext;
-    inhalt.Text = text;
-    benutzer->NachrichtZeigen(inhalt);
 }
 
 bool TOrvanApplikation::F1Taste(QObject* empfaenger, QEvent* ereignis) {

@@ -1,12 +1,13 @@
 #include "shell/ui/TMainCfgForm.h"
 
 #include "shell/DatumZeit.h"
-#include "shell/Diverse.h"
+#include "shell/HilfeKontexte.h"
 #include "shell/Nachricht.h"
 #include "shell/TAppConst.h"
 #include "shell/TBenutzer.h"
 #include "shell/TSprachTexte.h"
 #include "shell/Uhr.h"
+#include "shell/Verzeichnis.h"
 #include "shell/ui/TEinheitenGitter.h"
 #include "shell/ui/TMainCfgHardware.h"
 
@@ -47,7 +48,7 @@ QToolButton* Waehler(QWidget* eltern, const char* name) {
 QString MitTrenner(const QString& text) {
     QString verzeichnis = text.trimmed();
     if (!verzeichnis.isEmpty()) {
-        Diverse::BackslashAnhaengen(verzeichnis);
+        Verzeichnis::BackslashAnhaengen(verzeichnis);
     }
     return verzeichnis;
 }
@@ -500,7 +501,7 @@ void TMainCfgForm::AbbrechenClick() {
 }
 
 void TMainCfgForm::HilfeClick() {
-    FBenutzer.HilfeZeigen(HilfeKontext);
+    FBenutzer.HilfeZeigen(HilfeKontext::Einstellungen);
 }
 
 bool TMainCfgForm::eventFilter(QObject* objekt, QEvent* ereignis) {

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace Verzeichnis {
+
+// Makes a directory text end with the path separator, so that a file name can be appended
+// directly: appends "/" unless the text already ends with it ("" becomes "/"). The name is
+// the one the configuration's directory settings have always used; on this system the
+// separator it appends is the slash, not a backslash.
+inline void BackslashAnhaengen(QString& verzeichnis) {
+    if (!verzeichnis.endsWith(u'/')) {
+        verzeichnis += u'/';
+    }
+}
+
+} // namespace Verzeichnis
