@@ -42,7 +42,7 @@ enum : int {
     MessungAuslesenFragen = 34,       // the instrument holds a measurement: read it out?
     FormelFehlerhaft = 35,            // the calculation formula is faulty
     NurZeichen = 36,                  // only these characters may be entered
-    EinheitExistiert = 37,            // the unit exists already
+    EinheitenName = 37,               // a unit name that exists already or cannot be used
     UngleicheBezugseinheiten = 38,    // different reference units
     ZeitAbweichung = 39,              // measured and calculated time differ
     AuftragNichtErfuellt = 40,        // the job was not fulfilled

@@ -14,4 +14,14 @@ inline void BackslashAnhaengen(QString& verzeichnis) {
     }
 }
 
+// A directory as it is kept: trimmed, with its separator at the end; an empty text stays
+// empty (no directory given).
+inline QString MitTrenner(const QString& text) {
+    QString verzeichnis = text.trimmed();
+    if (!verzeichnis.isEmpty()) {
+        BackslashAnhaengen(verzeichnis);
+    }
+    return verzeichnis;
+}
+
 } // namespace Verzeichnis
