@@ -66,6 +66,7 @@ int main(int argc, char* argv[]) {
     try {
         const QString programm = QCoreApplication::applicationFilePath();
         AnwendungStarten(app, programm, ProgrammPfadErmitteln(programm));
+        TOrvanApplikation::QtSpracheSetzen(app.AppConst.Sprache);
         hauptfenster = std::make_unique<TMainForm>(app);
     } catch (const std::exception& fehler) {
         FehlerZeigen(&benutzer, QString::fromUtf8(fehler.what()));

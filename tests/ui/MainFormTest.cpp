@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -190,6 +191,28 @@ TEST(MainForm, LanguageTickFollowsTheClickAndSurvivesARestart) {
     ASSERT_EQ(eintraege.size(), 2);
     EXPECT_FALSE(eintraege[0]->isChecked());
     EXPECT_TRUE(eintraege[1]->isChecked());
+}
+
+TEST(MainForm, QtsOwnTextsFollowTheLanguage) {
+    // Key names in shortcuts and the buttons of Qt's standard dialogs come from Qt's own
+    // translation: German for Deutsch, Qt's English for English.
+    TUiProgramm p;
+    TMainForm& h = p.Starten();
+    const QList<QAction*> eintraege = h.MenSprache->actions();
+    ASSERT_EQ(eintraege.size(), 2);
+    const auto kuerzel = [] {
+        return QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText);
+    };
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                       QStringLiteral("/qtbase_de.qm"))) {
+        GTEST_SKIP() << "Qt's German translation (qtbase_de.qm) is not installed";
+    }
+    h.SpracheClick(eintraege[0]);
+    EXPECT_EQ(kuerzel(), QStringLiteral("Strg+N"));
+    h.SpracheClick(eintraege[1]);
+    EXPECT_EQ(kuerzel(), QStringLiteral("Ctrl+N"));
+    h.SpracheClick(eintraege[0]);
+    EXPECT_EQ(kuerzel(), QStringLiteral("Strg+N"));
 }
 
 TEST(MainForm, ReadingAFileThatIsNoMeasurementAsksForTheRawImport) {

@@ -3,6 +3,7 @@
 #include "app/AnwendungStarten.h"
 #include "app/TAnwendung.h"
 #include "app/ui/TInfoBox.h"
+#include "app/ui/TOrvanApplikation.h"
 #include "device/AuftragSenden.h"
 #include "device/GeraetBefehl.h"
 #include "device/GeraetEinstellungen.h"
@@ -531,6 +532,7 @@ void TMainForm::SpracheClick(QAction* eintrag) {
     eintrag->setChecked(true);
     FApp.AppConst.Sprache = eintrag->data().toString();
     SpracheLesen(FApp, FApp.AppConst.Sprache);
+    TOrvanApplikation::QtSpracheSetzen(FApp.AppConst.Sprache);
     Aktualisieren();
     StatusBarSetzen();
     if (TMDIGraphWin* fenster = AktivesGraphFenster()) {

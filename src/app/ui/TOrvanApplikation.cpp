@@ -12,12 +12,30 @@
 #include <new>
 
 TOrvanApplikation::TOrvanApplikation(int& argc, char** argv) : QApplication(argc, argv) {
-    // Qt's own German texts for the buttons of the standard dialogs.
-    auto* uebersetzung = new QTranslator(this);
-    if (uebersetzung->load(QStringLiteral("qtbase_de"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        installTranslator(uebersetzung);
+    QtSpracheSetzen(QStringLiteral("Deutsch"));
+}
+
+bool TOrvanApplikation::QtSpracheSetzen(const QString& sprache) {
+    auto* anwendung = QCoreApplication::instance();
+    if (anwendung == nullptr) {
+        return false;
     }
+    const QString name = QStringLiteral("QtUebersetzung");
+    delete anwendung->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+    // Only German has Qt texts of its own here; every other language of the language file
+    // gets Qt's built-in English ("Ctrl+", "Cancel").
+    if (sprache.compare(QStringLiteral("Deutsch"), Qt::CaseInsensitive) != 0) {
+        return false;
+    }
+    auto* uebersetzung = new QTranslator(anwendung);
+    uebersetzung->setObjectName(name);
+    if (!uebersetzung->load(QStringLiteral("qtbase_de"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete uebersetzung;
+        return false;
+    }
+    QCoreApplication::installTranslator(uebersetzung);
+    return true;
 }
 
 bool TOrvanApplikation::F1Taste(QObject* empfaenger, QEvent* ereignis) {

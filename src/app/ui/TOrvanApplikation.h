@@ -14,6 +14,11 @@ public:
 
     bool notify(QObject* empfaenger, QEvent* ereignis) override;
 
+    // Qt's own texts (standard dialog buttons, key names in shortcuts) in the language of the
+    // program: German for "Deutsch", Qt's English for any other. True when German texts were
+    // installed. Works on any application object, also in the tests.
+    static bool QtSpracheSetzen(const QString& sprache);
+
     // Where the error box is shown; without it the error goes to standard error.
     TBenutzer* Benutzer = nullptr;
 
