@@ -118,11 +118,17 @@ TErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMessDatei&
         for (int n : *r) {
             zellen.append(parser.DefineVariable("M" + std::to_string(n), 0.0));
         }
+        // Every refusal of the compiler is message 35: a syntax error, an exponent out of
+        // range, a number it cannot read, or arithmetic that fails while folding constants.
         try {
             parser.SetExpression(formel.toStdString());
         } catch (const EMathParserError&) {
             app.Nachricht(35, formel);
         } catch (const EMathError&) {
+            app.Nachricht(35, formel);
+        } catch (const ERangeError&) {
+            app.Nachricht(35, formel);
+        } catch (const EConvertError&) {
             app.Nachricht(35, formel);
         }
     }
