@@ -1,14 +1,10 @@
 // The main window opens where it can be used: a stored size below the minimum or a place off
 // the screen is not taken as it is, and a window stored maximised returns to its stored
-// normal size. Qt's own texts follow the program's language.
+// normal size.
 #include "UiTestHilfen.h"
 
 #include "app/Fensterlage.h"
-#include "app/ui/QtUebersetzung.h"
 
-#include <QKeySequence>
-#include <QLibraryInfo>
-#include <QMenu>
 #include <QScreen>
 #include <gtest/gtest.h>
 
@@ -91,30 +87,4 @@ TEST(HauptfensterLage, TheMainWindowTakesAUsableStoredPlaceAndKeepsItsNormalSize
         erst.close();
     }
     Q_UNUSED(h);
-}
-
-TEST(HauptfensterLage, QtsOwnTextsAreGermanOnlyForDeutsch) {
-    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                       QStringLiteral("/qtbase_de.qm"))) {
-        GTEST_SKIP() << "qtbase_de.qm is not installed";
-    }
-    const auto strgN = [] {
-        return QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText);
-    };
-    EXPECT_TRUE(QtUebersetzungSetzen(QStringLiteral("Deutsch")));
-    EXPECT_EQ(strgN(), QStringLiteral("Strg+N"));
-    EXPECT_FALSE(QtUebersetzungSetzen(QStringLiteral("English")));
-    EXPECT_EQ(strgN(), QStringLiteral("Ctrl+N"));
-
-    // Through the language menu of the main window.
-    TUiProgramm p;
-    TMainForm& h = p.Starten();
-    for (QAction* eintrag : h.MenSprache->actions()) {
-        h.SpracheClick(eintrag);
-        SCOPED_TRACE(p.App.AppConst.Sprache.toStdString());
-        EXPECT_EQ(strgN(), p.App.AppConst.Sprache == QStringLiteral("Deutsch")
-                               ? QStringLiteral("Strg+N")
-                               : QStringLiteral("Ctrl+N"));
-    }
-    QtUebersetzungSetzen(QStringLiteral("English"));
 }
