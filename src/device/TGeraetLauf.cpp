@@ -128,13 +128,9 @@ void TGeraetLauf::BefehlAusfuehren(const QString& befehl, QString& parameter) {
     if (!UebertragungLaeuft()) {
         GeraetOnlineSetzen(false);
     }
-    // After a failure the dialog stays open, so that its lines can be read; the user closes
-    // it. A cancel by the user closes it at once.
     if (FAnzeige && AutoSchliessen && !UebertragungLaeuft()) {
         VerbindungBeenden();
-        if (!LaufFehler || Abgebrochen) {
-            SchliessenAnfordern();
-        }
+        SchliessenAnfordern();
     }
     --FTiefe;
     if (FTiefe == 0 && FSchliessenAngefordert && FAnzeige) {
@@ -311,9 +307,7 @@ void TGeraetLauf::PProtocolFinish(int code) {
     }
     if (FAnzeige && AutoSchliessen && !UebertragungLaeuft()) {
         VerbindungBeenden();
-        if (!LaufFehler || Abgebrochen) {
-            SchliessenAnfordern();
-        }
+        SchliessenAnfordern();
     }
 }
 

@@ -106,9 +106,9 @@ TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
     // returns to it when made normal.
     const TAppConst& a = FApp.AppConst;
     const QScreen* bildschirm = screen();
-    setGeometry(Fensterlage::Anwendbar(QRect(a.Links, a.Oben, a.Breite, a.Hoehe),
-                                       bildschirm != nullptr ? bildschirm->availableGeometry()
-                                                             : QRect()));
+    setGeometry(
+        Fensterlage::Anwendbar(QRect(a.Links, a.Oben, a.Breite, a.Hoehe),
+                               bildschirm != nullptr ? bildschirm->availableGeometry() : QRect()));
     if (a.Maximiert) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
@@ -559,7 +559,8 @@ void TMainForm::closeEvent(QCloseEvent* ereignis) {
     TAppConst& a = FApp.AppConst;
     // A maximised window keeps the size it will return to when it is made normal again.
     const QRect bisher(a.Links, a.Oben, a.Breite, a.Hoehe);
-    const QRect lage = Fensterlage::Speicherbar(isMaximized() ? normalGeometry() : geometry(), bisher);
+    const QRect lage =
+        Fensterlage::Speicherbar(isMaximized() ? normalGeometry() : geometry(), bisher);
     a.Links = lage.left();
     a.Oben = lage.top();
     a.Breite = lage.width();
