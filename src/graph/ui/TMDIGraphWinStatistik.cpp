@@ -60,9 +60,9 @@ QVector<bool> TMDIGraphWin::XAufsteigend() const {
     // The chart draws a curve with rising X as a graph and any other in point order: the
     // order has been found out already when the series was made.
     QVector<bool> aufsteigend;
-    if (FReihen.size() == Diagramm.Kurven.size()) {
-        for (const QCPAbstractPlottable* r : FReihen) {
-            aufsteigend << (qobject_cast<const QCPGraph*>(r) != nullptr);
+    if (FZustand.Kurven.size() == Diagramm.Kurven.size()) {
+        for (const TAnsichtZustand::TKurvenBereich& k : FZustand.Kurven) {
+            aufsteigend << k.Steigend;
         }
     }
     return aufsteigend;
@@ -74,7 +74,7 @@ void TMDIGraphWin::StatistikBerechnen() {
         return;
     }
     const Statistik::TBereich bereich =
-        Statistik::Bereich(Diagramm, Chart->xAxis->range().lower, Chart->xAxis->range().upper);
+        Statistik::Bereich(Diagramm, FZustand.Bereich[1].Min, FZustand.Bereich[1].Max);
     const TStatistikStand stand{bereich.Von, bereich.Bis, bereich.Marker, FStatistikStand};
     if (stand == FStatistikBerechnet) {
         return; // nothing the figures depend on has changed

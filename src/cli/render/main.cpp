@@ -1,0 +1,96 @@
+// orvan-render: the picture of a graph file, drawn without a display. orvan-cli runs it for
+// its command "render", so that orvan-cli itself needs neither Gui nor Widgets; the drawing
+// is the graph window's own (TGraphAbbildung), which needs QtWidgets and QCustomPlot.
+//
+//   orvan-render [--home DIR] G.ogr OUT.png|OUT.svg|OUT.pdf [--size WxH[@2x]]
+#include "app/AnwendungStarten.h"
+#include "app/TAnwendung.h"
+#include "graph/GraphBildFormat.h"
+#include "graph/GraphDatei.h"
+#include "graph/ui/GraphBildSchreiben.h"
+#include "shell/Diverse.h"
+#include "shell/ProgrammStart.h"
+#include "shell/TSkriptBenutzer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+// The exit codes of orvan-cli.
+enum : int { kFertig = 0, kAufruf = 1, kAbgelehnt = 2, kFehler = 3 };
+
+const char kAufrufText[] = "usage: render G.ogr OUT.png|OUT.svg|OUT.pdf [--size WxH[@2x]]";
+
+void Fehler(const QString& text) {
+    std::fputs((text + u'\n').toUtf8().constData(), stderr);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Always headless: the picture is the same with or without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    QStringList argumente = qapp.arguments().mid(1);
+    QString home;
+    QString groesseText = QStringLiteral("1200x700");
+    QStringList namen;
+    while (!argumente.isEmpty()) {
+        const QString a = argumente.takeFirst();
+        if ((a == u"--home" || a == u"--size") && !argumente.isEmpty()) {
+            (a == u"--home" ? home : groesseText) = argumente.takeFirst();
+        } else if (a.startsWith(QStringLiteral("--"))) {
+            Fehler(QStringLiteral("render: unknown option: ") + a);
+            Fehler(QLatin1String(kAufrufText));
+            return kAufruf;
+        } else {
+            namen << a;
+        }
+    }
+    if (namen.size() != 2) {
+        Fehler(QLatin1String(kAufrufText));
+        return kAufruf;
+    }
+    const QString& graph = namen[0];
+    const QString& ziel = namen[1];
+    if (GraphBildFormat::ArtNachEndung(ziel) == GraphBildFormat::TArt::Keine) {
+        Fehler(QStringLiteral("render: the output name must end in .png, .svg or .pdf: ") + ziel);
+        return kAufruf;
+    }
+    const auto groesse = GraphBildFormat::GroesseLesen(groesseText);
+    if (!groesse) {
+        Fehler(QStringLiteral("render: --size must be WxH (50 ... 10000 pixels each), "
+                              "optionally with @2x for PNG: ") +
+               groesseText);
+        return kAufruf;
+    }
+
+    TSkriptBenutzer benutzer;
+    benutzer.FrageAntwort = mrNo;
+    benutzer.BeiNachricht = [](const TNachrichtInhalt& n) {
+        Fehler(QStringLiteral("message %1: %2").arg(n.Nummer).arg(n.Text));
+    };
+    TAnwendung app(benutzer);
+    QString programmPfad;
+    if (home.isEmpty()) {
+        programmPfad = ProgrammPfadErmitteln(qapp.applicationFilePath());
+    } else {
+        programmPfad = QDir::cleanPath(QDir(home).absolutePath());
+        Diverse::BackslashAnhaengen(programmPfad);
+    }
+    AnwendungStarten(app, qapp.applicationFilePath(), programmPfad);
+
+    TDiagramm d = app.DefaultDiagramm;
+    if (!GraphDatei::GraphDateiOeffnen(app, graph, d)) {
+        return kAbgelehnt;
+    }
+    QString fehler;
+    if (!GraphBildSchreiben::DiagrammSchreiben(d, app.AppConst.Einheiten, app.Texte.Marker1Text,
+                                               app.Texte.Marker2Text, ziel, *groesse, &fehler)) {
+        Fehler(QStringLiteral("render: cannot write %1: %2").arg(ziel, fehler));
+        return kFehler;
+    }
+    return kFertig;
+}

@@ -1,0 +1,36 @@
+#include "graph/SpeicherAblauf.h"
+
+#include "shell/Nachricht.h"
+#include "shell/TShellKontext.h"
+
+#include <QFileInfo>
+
+namespace SpeicherAblauf {
+
+std::optional<QString> Ausfuehren(TShellKontext& app, const TDateiDialog& dialog,
+                                  const TSchritte& schritte) {
+    const std::optional<QString> gewaehlt = app.Benutzer->DateiSpeichern(dialog);
+    if (!gewaehlt) {
+        return std::nullopt;
+    }
+    if (QFileInfo::exists(*gewaehlt) && app.Nachricht(12, *gewaehlt) != mrYes) {
+        return std::nullopt;
+    }
+    if (!Schreiben(app, *gewaehlt, schritte)) {
+        return std::nullopt;
+    }
+    return gewaehlt;
+}
+
+bool Schreiben(TShellKontext& app, const QString& name, const TSchritte& schritte) {
+    if (schritte.Pruefen && !schritte.Pruefen(name)) {
+        return false;
+    }
+    if (!schritte.Schreiben(name)) {
+        app.Nachricht(29, name);
+        return false;
+    }
+    return true;
+}
+
+} // namespace SpeicherAblauf
