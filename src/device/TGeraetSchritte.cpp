@@ -5,8 +5,8 @@
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
 #include "shell/DateiDialoge.h"
-#include "shell/TShellKontext.h"
 #include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
 #include "shell/Textkodierung.h"
 #include "shell/Uhr.h"
 

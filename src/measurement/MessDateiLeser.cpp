@@ -1,6 +1,6 @@
 #include "measurement/MessDateiLeser.h"
 
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "measurement/MessDateiFormat.h"
 #include "shell/Arbeitsspeicher.h"
 #include "shell/DateiPruefung.h"
@@ -74,14 +74,13 @@ bool MessDateiPruefen(TShellKontext& app, const QString& datei, TMessDatei& arbe
         return false;
     }
     // A catalogue entry that cannot be read makes the file unusable as well.
-    const TGeraetLesenErgebnis g = GeraetLesen(app, app.AppConst.Geraet, arbeit);
-    return g.Fehler.isEmpty();
+    const TErgebnis g = GeraetLesen(app, app.AppConst.Geraet, arbeit);
+    return g.Meldung.isEmpty();
 }
 
 namespace {
 
-TLeseErgebnis Lesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
-                    TMessDatei& ziel) {
+TLeseErgebnis Lesen(TShellKontext& app, const QString& datei, bool nurAuftrag, TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
     if (!e) {

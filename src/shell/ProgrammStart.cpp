@@ -1,9 +1,9 @@
 #include "shell/ProgrammStart.h"
 
-#include "shell/Diverse.h"
 #include "shell/HilfeSeite.h"
 #include "shell/TShellKontext.h"
 #include "shell/VersionsInfo.h"
+#include "shell/Verzeichnis.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,7 @@ namespace {
 QString InstallierterPfad(const QString& programmDatei) {
     QString pfad = QDir::cleanPath(QFileInfo(programmDatei).absolutePath() +
                                    QStringLiteral("/" ORVAN_INSTALLIERTE_DATEN));
-    Diverse::BackslashAnhaengen(pfad);
+    Verzeichnis::BackslashAnhaengen(pfad);
     return pfad;
 }
 
@@ -29,7 +29,7 @@ bool Beschreibbar(const QString& verzeichnis) {
 // The user's own directory of kind `art`, for all three programs alike.
 QString XdgVerzeichnis(QStandardPaths::StandardLocation art) {
     QString pfad = QStandardPaths::writableLocation(art) + QStringLiteral("/orvan");
-    Diverse::BackslashAnhaengen(pfad);
+    Verzeichnis::BackslashAnhaengen(pfad);
     return pfad;
 }
 
@@ -47,7 +47,7 @@ QString ProgrammPfadErmitteln(const QString& programmDatei) {
         }
     }
     pfad = QDir::cleanPath(QDir(pfad).absolutePath());
-    Diverse::BackslashAnhaengen(pfad);
+    Verzeichnis::BackslashAnhaengen(pfad);
     return pfad;
 }
 

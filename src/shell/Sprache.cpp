@@ -1,7 +1,7 @@
 #include "shell/Sprache.h"
 
-#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 
 namespace {
 QString SprachDateiPfad(const TShellKontext& app) {

@@ -8,9 +8,9 @@
 #include "graph/GraphBildFormat.h"
 #include "graph/GraphDatei.h"
 #include "graph/ui/GraphBildSchreiben.h"
-#include "shell/Diverse.h"
 #include "shell/ProgrammStart.h"
 #include "shell/TSkriptBenutzer.h"
+#include "shell/Verzeichnis.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,7 +78,7 @@ int main(int argc, char* argv[]) {
         programmPfad = ProgrammPfadErmitteln(qapp.applicationFilePath());
     } else {
         programmPfad = QDir::cleanPath(QDir(home).absolutePath());
-        Diverse::BackslashAnhaengen(programmPfad);
+        Verzeichnis::BackslashAnhaengen(programmPfad);
     }
     AnwendungStarten(app, qapp.applicationFilePath(), programmPfad);
 

@@ -105,7 +105,11 @@ bool Schreiben(TGraphAbbildung& abbildung, const QString& datei,
         }
         return false;
     }
-    return TSpeicherDatei::Alles(datei, bytes, fehler);
+    const TErgebnis e = TSpeicherDatei::Alles(datei, bytes);
+    if (!e && fehler) {
+        *fehler = e.Meldung;
+    }
+    return bool(e);
 }
 
 bool DiagrammSchreiben(const TDiagramm& d, const TEinheitenListe& einheiten,

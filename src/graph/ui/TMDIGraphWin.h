@@ -4,6 +4,7 @@
 #include "graph/TAnsichtZustand.h"
 #include "graph/TDiagramm.h"
 #include "graph/TGraphAnsicht.h"
+#include "shell/TErgebnis.h"
 
 #include <QImage>
 #include <QPoint>
@@ -116,7 +117,7 @@ public:
     // The chart as a picture of its full size on white, for the clipboard.
     QImage Bild();
     // Draws the chart on one landscape page of `drucker` with 5 % margins.
-    void ChartDrucken(QPrinter& drucker);
+    TErgebnis ChartDrucken(QPrinter& drucker);
     // The rectangle of a page of that size in printer pixels that the chart is printed into.
     static QRect DruckRechteck(int breite, int hoehe);
 

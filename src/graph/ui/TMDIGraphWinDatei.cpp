@@ -11,6 +11,8 @@
 #include "graph/ui/TMDIGraphWin.h"
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
+#include "shell/Fehleranzeige.h"
+#include "shell/Konfiguration.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
@@ -22,7 +24,6 @@
 #include <QPrinter>
 #include <QScopeGuard>
 #include <cmath>
-#include <stdexcept>
 
 void TMDIGraphWin::GraphDateiSpeichern(const QString& vorschlag) {
     const TSprachTexte& t = FApp.Texte;
@@ -30,8 +31,8 @@ void TMDIGraphWin::GraphDateiSpeichern(const QString& vorschlag) {
         DateiDialogVorlage(FApp, t.GraphDateiSpeichernText, t.GraphDateienText, GraphDatei::Endung);
     dialog.DateiName = QFileInfo(vorschlag).fileName();
     SpeicherAblauf::TSchritte schritte;
-    schritte.Schreiben = [this](const QString& name) {
-        return GraphDatei::GraphDateiSchreiben(name, Diagramm);
+    schritte.Schreiben = [this](const QString& name) -> bool {
+        return bool(GraphDatei::GraphDateiSchreiben(name, Diagramm));
     };
     if (const auto gespeichert = SpeicherAblauf::Ausfuehren(FApp, dialog, schritte)) {
         Gespeichert = true;
@@ -54,8 +55,8 @@ void TMDIGraphWin::DateiSpeichern() {
         return;
     }
     SpeicherAblauf::TSchritte schritte;
-    schritte.Schreiben = [this](const QString& datei) {
-        return GraphDatei::GraphDateiSchreiben(datei, Diagramm);
+    schritte.Schreiben = [this](const QString& datei) -> bool {
+        return bool(GraphDatei::GraphDateiSchreiben(datei, Diagramm));
     };
     if (SpeicherAblauf::Schreiben(FApp, name, schritte)) {
         Gespeichert = true;
@@ -86,10 +87,10 @@ QRect TMDIGraphWin::DruckRechteck(int breite, int hoehe) {
     return QRect(QPoint(mx, my), QPoint(breite - mx, hoehe - my));
 }
 
-void TMDIGraphWin::ChartDrucken(QPrinter& drucker) {
+TErgebnis TMDIGraphWin::ChartDrucken(QPrinter& drucker) {
     QCPPainter maler;
     if (!maler.begin(&drucker)) {
-        throw std::runtime_error("Der Druckauftrag kann nicht begonnen werden.");
+        return TErgebnis::Fehler(QStringLiteral("Der Druckauftrag kann nicht begonnen werden."));
     }
     const QRect ziel = DruckRechteck(maler.device()->width(), maler.device()->height());
     // The chart is laid out as on the screen (fonts and lines keep their proportions) and
@@ -104,8 +105,10 @@ void TMDIGraphWin::ChartDrucken(QPrinter& drucker) {
     FAbbildung->Zeichnen(maler, breite, hoehe);
     if (!maler.end()) {
         drucker.abort();
-        throw std::runtime_error("Der Druckauftrag konnte nicht abgeschlossen werden.");
+        return TErgebnis::Fehler(
+            QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
     }
+    return {};
 }
 
 void TMDIGraphWin::GraphDrucken() {
@@ -129,7 +132,9 @@ void TMDIGraphWin::GraphDrucken() {
     drucker->setPageOrientation(QPageLayout::Landscape);
     drucker->setDocName(FApp.AppConst.InternerName + u' ' + FApp.Texte.DruckDatumText +
                         DatumZeit::Formatieren(FApp.AppConst.ZeitDatumsformat, Uhr::Jetzt()));
-    ChartDrucken(*drucker);
+    if (const TErgebnis e = ChartDrucken(*drucker); !e) {
+        FehlerZeigen(FApp.Benutzer, e.Meldung);
+    }
 }
 
 // ---------------------------------------------------------------- export
@@ -181,11 +186,11 @@ void TMDIGraphWin::GraphDateiExportieren(const QString& name) {
         }
         return true;
     };
-    schritte.Schreiben = [&](const QString& gewaehlt) {
+    schritte.Schreiben = [&](const QString& gewaehlt) -> bool {
         if (GraphBildFormat::ArtNachEndung(gewaehlt) != GraphBildFormat::TArt::Keine) {
             return GraphBildSchreiben::Schreiben(*FAbbildung, gewaehlt, groesse);
         }
-        return Export::Exportieren(gewaehlt, Diagramm);
+        return bool(Export::Exportieren(gewaehlt, Diagramm));
     };
     SpeicherAblauf::Ausfuehren(FApp, dialog, schritte);
 }

@@ -5,11 +5,12 @@
 #include "measurement/MessDateiSchreiber.h"
 #include "measurement/ui/TMessInfoForm.h"
 
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "measurement/Auftrag.h"
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
-#include "shell/Diverse.h"
+#include "shell/Eingabepruefung.h"
+#include "shell/HilfeKontexte.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
@@ -31,9 +32,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr int kHilfeKontext = 190; // F1
-constexpr int kHilfeKnopf = 180;   // the help button
 
 // The program's date and time patterns in the letters of Qt's pickers: letters without
 // regard to case, "m" after an hour letter and "n" mean minutes.
@@ -83,7 +81,7 @@ void TMessInfoForm::Verbinden() {
     connect(BtnEinheit, &QToolButton::clicked, this, [this] { EinheitClick(); });
     connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtnHilfe, &QPushButton::clicked, this,
-            [this] { FApp.Benutzer->HilfeZeigen(kHilfeKnopf); });
+            [this] { FApp.Benutzer->HilfeZeigen(HilfeKontext::Einstellungen); });
     connect(CmbMessreihenName, &QComboBox::currentIndexChanged, this,
             [this](int i) { CmbMessReihenSelect(i); });
     connect(ChkAktiv, &QCheckBox::clicked, this, [this] { FAenderungen.Aktiv = true; });
@@ -177,10 +175,10 @@ void TMessInfoForm::BtnMessdateiAuswahlClick() {
 }
 
 void TMessInfoForm::BtnAuftragNeuClick() {
-    const TGeraetLesenErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FArbeit);
+    const TErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FArbeit);
     if (!g) {
-        if (!g.Fehler.isEmpty()) {
-            Nachricht(g.Fehler);
+        if (!g.Meldung.isEmpty()) {
+            Nachricht(g.Meldung);
         }
         return;
     }
@@ -333,17 +331,17 @@ bool TMessInfoForm::EditFeldExit(QWidget* feld) {
             const int k = FAngezeigteReihe;
             const QVector<quint8>& abstaende = d.KanalInfo[KanalInfoZeile::KanalAbstand];
             const quint32 minimum = k >= 0 && k < abstaende.size() ? abstaende[k] : 1;
-            ok = Diverse::KardinalzahlPruefen(FApp, minimum, takte(), text, true);
+            ok = Eingabepruefung::KardinalzahlPruefen(FApp, minimum, takte(), text, true);
         } else if (e == LbeAnzahl) {
-            ok = Diverse::KardinalzahlPruefen(FApp, 1, takte(), text, true);
+            ok = Eingabepruefung::KardinalzahlPruefen(FApp, 1, takte(), text, true);
         } else if (e == LbeMessTakte) {
-            ok = Diverse::KardinalzahlPruefen(FApp, 1, 4294967294u, text, true);
+            ok = Eingabepruefung::KardinalzahlPruefen(FApp, 1, 4294967294u, text, true);
         } else if (e == LbeAbstandZeitstempel) {
-            ok = Diverse::KardinalzahlPruefen(FApp, 0, takte(), text, true);
+            ok = Eingabepruefung::KardinalzahlPruefen(FApp, 0, takte(), text, true);
         } else if (e == LbeMesskonstante || e == LbeNullwert) {
             const auto wert = MessInfo::ZahlLesen(text, FApp.AppConst.Dezimaltrenner);
             // The check reads "." numbers; a text in the separator in effect is checked as such.
-            ok = Diverse::GleitzahlPruefen(
+            ok = Eingabepruefung::GleitzahlPruefen(
                 FApp, wert ? QString::number(*wert, 'g', 17) : QStringLiteral("?"), true, -grenze,
                 grenze);
         }
@@ -402,7 +400,7 @@ bool TMessInfoForm::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 void TMessInfoForm::keyPressEvent(QKeyEvent* ereignis) {
     if (ereignis->key() == Qt::Key_F1) {
-        FApp.Benutzer->HilfeZeigen(kHilfeKontext);
+        FApp.Benutzer->HilfeZeigen(HilfeKontext::MessInfo);
         return;
     }
     QDialog::keyPressEvent(ereignis);
