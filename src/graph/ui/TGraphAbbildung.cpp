@@ -167,19 +167,27 @@ void TGraphAbbildung::Achsen() {
 void TGraphAbbildung::KurvenAnlegen(const TDiagramm& d) {
     Chart->clearPlottables();
     FReihen.clear();
-    QVector<double> x;
-    QVector<double> y;
     for (const TGraphAnsicht::TKurvenBild& b : FAnsicht.Kurven) {
         QCPAxis* werteAchse = b.AchseRechts ? Chart->yAxis2 : Chart->yAxis;
-        const bool steigend = Kurvenwerte::GezeigtePunkte(d.Kurven.at(b.Index), x, y);
-        if (steigend) {
-            // Rising X values (every measurement): the fast series with adaptive sampling.
+        const TKurve& k = d.Kurven.at(b.Index);
+        const qsizetype n = qMin(k.Werte[0].size(), k.Werte[1].size());
+        if (Kurvenwerte::GezeigtSteigend(k)) {
+            // Rising X values (every measurement): the fast series with adaptive sampling,
+            // its points made in place (millions of them: no second copy).
             auto* g = new QCPGraph(Chart->xAxis, werteAchse);
-            g->setData(x, y, true);
+            QVector<QCPGraphData> punkte(n);
+            for (qsizetype j = 0; j < n; ++j) {
+                punkte[j] = {Kurvenwerte::GezeigtX(k, k.Werte[0][j]),
+                             Kurvenwerte::GezeigtY(k, k.Werte[1][j])};
+            }
+            g->data()->set(punkte, true);
             g->setAdaptiveSampling(true);
             FReihen.append(g);
         } else {
             // Other X values are drawn in point order, as they were entered.
+            QVector<double> x;
+            QVector<double> y;
+            Kurvenwerte::GezeigtePunkte(k, x, y);
             auto* c = new QCPCurve(Chart->xAxis, werteAchse);
             c->setData(x, y);
             FReihen.append(c);
