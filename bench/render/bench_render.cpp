@@ -67,6 +67,10 @@ TDiagramm Vierkurven(qsizetype n) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
+    if (qEnvironmentVariableIsSet("BENCH_BEHALTEN")) {
+        dir.setAutoRemove(false);
+        std::printf("kept %s\n", qPrintable(dir.path()));
+    }
     const QString graph = dir.filePath(QStringLiteral("vier.ogr"));
     const QString bild = dir.filePath(QStringLiteral("vier.png"));
     if (!GraphDatei::GraphDateiSchreiben(graph, Vierkurven(2'500'000))) {
@@ -77,6 +81,8 @@ int main(int argc, char* argv[]) {
         TDiagramm d;
         return GraphDatei::GraphDateiLesen(graph, d) && d.Kurven.size() == 4;
     });
+    // The helper prints the time of each of its steps on standard error.
+    qputenv("ORVAN_RENDER_ZEITEN", "1");
     const QString cli = QStringLiteral(ORVAN_BIN_DIR "/orvan-cli");
     const double render = Bestzeit(3, [&] {
         QFile::remove(bild);

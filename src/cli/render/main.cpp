@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <cstdio>
 
 namespace {
@@ -31,8 +32,18 @@ void Fehler(const QString& text) {
 
 int main(int argc, char* argv[]) {
     // Always headless: the picture is the same with or without a display.
+    QElapsedTimer uhr;
+    uhr.start();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
+    // ORVAN_RENDER_ZEITEN=1: the time of each step on standard error (for the benchmark).
+    const bool zeiten = qEnvironmentVariableIsSet("ORVAN_RENDER_ZEITEN");
+    const auto schritt = [&](const char* name) {
+        if (zeiten) {
+            std::fprintf(stderr, "render: %-10s %7.1f ms\n", name, uhr.nsecsElapsed() / 1e6);
+        }
+    };
+    schritt("qt");
     QStringList argumente = qapp.arguments().mid(1);
     QString home;
     QString groesseText = QStringLiteral("1200x700");
@@ -82,15 +93,18 @@ int main(int argc, char* argv[]) {
     }
     AnwendungStarten(app, qapp.applicationFilePath(), programmPfad);
 
+    schritt("start-up");
     TDiagramm d = app.DefaultDiagramm;
     if (!GraphDatei::GraphDateiOeffnen(app, graph, d)) {
         return kAbgelehnt;
     }
+    schritt("read");
     QString fehler;
     if (!GraphBildSchreiben::DiagrammSchreiben(d, app.AppConst.Einheiten, app.Texte.Marker1Text,
                                                app.Texte.Marker2Text, ziel, *groesse, &fehler)) {
         Fehler(QStringLiteral("render: cannot write %1: %2").arg(ziel, fehler));
         return kFehler;
     }
+    schritt("drawn");
     return kFertig;
 }

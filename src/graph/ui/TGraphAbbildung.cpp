@@ -175,10 +175,13 @@ void TGraphAbbildung::KurvenAnlegen(const TDiagramm& d) {
             // Rising X values (every measurement): the fast series with adaptive sampling,
             // its points made in place (millions of them: no second copy).
             auto* g = new QCPGraph(Chart->xAxis, werteAchse);
-            QVector<QCPGraphData> punkte(n);
+            QVector<QCPGraphData> punkte;
+            punkte.reserve(n);
+            const double* x = k.Werte[0].constData();
+            const double* y = k.Werte[1].constData();
             for (qsizetype j = 0; j < n; ++j) {
-                punkte[j] = {Kurvenwerte::GezeigtX(k, k.Werte[0][j]),
-                             Kurvenwerte::GezeigtY(k, k.Werte[1][j])};
+                punkte.append(
+                    QCPGraphData(Kurvenwerte::GezeigtX(k, x[j]), Kurvenwerte::GezeigtY(k, y[j])));
             }
             g->data()->set(punkte, true);
             g->setAdaptiveSampling(true);
