@@ -1,6 +1,7 @@
 #include "catalogue/GeraeteKatalog.h"
 
 #include "shell/DatumZeit.h"
+#include "shell/Meldungen.h"
 #include "shell/TIniDatei.h"
 #include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
@@ -82,7 +83,7 @@ void GeraeteListeLesen(TShellKontext& app, QStringList& liste) {
     liste.clear();
     const TIniDatei ini(KatalogPfad(app));
     if (!ini.Vorhanden()) {
-        app.Nachricht(1, Dateinamen::GeraeteDatei);
+        app.Nachricht(Meldung::KeineGeraeteDatei, Dateinamen::GeraeteDatei);
         return;
     }
     liste = ini.Abschnitte();
@@ -92,11 +93,11 @@ TErgebnis GeraetLesen(TShellKontext& app, const QString& name, TGeraet& geraet) 
     const TIniDatei ini(KatalogPfad(app));
     // A missing file or section fails without a text of its own: the message told the user.
     if (!ini.Vorhanden()) {
-        app.Nachricht(1, Dateinamen::GeraeteDatei);
+        app.Nachricht(Meldung::KeineGeraeteDatei, Dateinamen::GeraeteDatei);
         return TErgebnis::Fehler(QString());
     }
     if (!ini.AbschnittVorhanden(name) || ini.Schluessel(name).isEmpty()) {
-        app.Nachricht(3, name);
+        app.Nachricht(Meldung::GeraetNichtImKatalog, name);
         return TErgebnis::Fehler(QString());
     }
 
@@ -164,6 +165,6 @@ void GeraeteLaden(TShellKontext& app, TGeraet& aktuell) {
     GeraeteListeLesen(app, app.AppConst.GeraeteListe);
     const TErgebnis e = GeraetLesen(app, app.AppConst.Geraet, aktuell);
     if (!e.Meldung.isEmpty()) {
-        app.Nachricht(0, e.Meldung);
+        app.Nachricht(Meldung::Allgemein, e.Meldung);
     }
 }

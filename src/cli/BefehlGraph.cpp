@@ -6,6 +6,7 @@
 #include "graph/GraphDatei.h"
 #include "measurement/MessDateiLeser.h"
 #include "shell/DateiPruefung.h"
+#include "shell/Meldungen.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
         if (e.Weg == TEinleseWeg::Fehler) {
             // A missing file or a FIFO is not a file of the wrong format.
             if (DateiPruefung::Lesbar(datei).isEmpty()) {
-                app.Nachricht(2, datei);
+                app.Nachricht(Meldung::FalschesDateiformat, datei);
             }
             Fehlerausgabe(QStringLiteral("graph: ") + e.Lesen.Meldung);
             return cliAbgelehnt;
@@ -58,7 +59,7 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
         }
     }
     if (const TErgebnis e = GraphDatei::GraphDateiSchreiben(out, d); !e) {
-        app.Nachricht(29, out + QChar(13) + e.Meldung);
+        app.Nachricht(Meldung::DateiNichtAnlegbar, out + QChar(13) + e.Meldung);
         Fehlerausgabe(QStringLiteral("graph: cannot write %1: %2").arg(out, e.Meldung));
         return cliFehler;
     }

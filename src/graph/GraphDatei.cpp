@@ -2,6 +2,7 @@
 
 #include "shell/Arbeitsspeicher.h"
 #include "shell/DateiPruefung.h"
+#include "shell/Meldungen.h"
 #include "shell/TShellKontext.h"
 #include "shell/TSpeicherDatei.h"
 #include "shell/Textkodierung.h"
@@ -461,10 +462,11 @@ TErgebnis GraphDateiSchreiben(const QString& datei, const TDiagramm& d) {
 bool GraphDateiOeffnen(TShellKontext& app, const QString& datei, TDiagramm& d) {
     const TGraphLeseErgebnis e = GraphDateiLesen(datei, d);
     if (e.Zustand == TGraphLeseErgebnis::Fehlt) {
-        app.Nachricht(28, datei);
+        app.Nachricht(Meldung::DateiFehlt, datei);
     } else if (e.Zustand == TGraphLeseErgebnis::Unlesbar) {
-        app.Nachricht(0, datei + QChar(13) + app.Texte.GraphDateiUnlesbarText + QChar(13) +
-                             e.Meldung + QStringLiteral(" (Byte %1)").arg(e.Position));
+        app.Nachricht(Meldung::Allgemein, datei + QChar(13) + app.Texte.GraphDateiUnlesbarText +
+                                              QChar(13) + e.Meldung +
+                                              QStringLiteral(" (Byte %1)").arg(e.Position));
     }
     return bool(e);
 }

@@ -3,6 +3,7 @@
 #include "formula/EMathError.h"
 #include "formula/EMathParserError.h"
 #include "formula/TParser.h"
+#include "shell/Meldungen.h"
 #include "shell/TShellKontext.h"
 
 #include <algorithm>
@@ -123,13 +124,13 @@ TErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMessDatei&
         try {
             parser.SetExpression(formel.toStdString());
         } catch (const EMathParserError&) {
-            app.Nachricht(35, formel);
+            app.Nachricht(Meldung::FormelFehlerhaft, formel);
         } catch (const EMathError&) {
-            app.Nachricht(35, formel);
+            app.Nachricht(Meldung::FormelFehlerhaft, formel);
         } catch (const ERangeError&) {
-            app.Nachricht(35, formel);
+            app.Nachricht(Meldung::FormelFehlerhaft, formel);
         } catch (const EConvertError&) {
-            app.Nachricht(35, formel);
+            app.Nachricht(Meldung::FormelFehlerhaft, formel);
         }
     }
 

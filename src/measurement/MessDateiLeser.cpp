@@ -5,6 +5,7 @@
 #include "shell/Arbeitsspeicher.h"
 #include "shell/DateiPruefung.h"
 #include "shell/DatumZeit.h"
+#include "shell/Meldungen.h"
 #include "shell/TNachrichtInhalt.h"
 #include "shell/TShellKontext.h"
 
@@ -128,12 +129,13 @@ TLeseErgebnis Lesen(TShellKontext& app, const QString& datei, bool nurAuftrag, T
     ziel = std::move(d);
     if (!nurAuftrag) {
         if (befund.Zurueck) {
-            app.Nachricht(39);
+            app.Nachricht(Meldung::ZeitAbweichung);
         }
         if (befund.Erwartet != befund.Uebertragen) {
-            app.Nachricht(40, app.Texte.MesswerteBerechnetText + QString::number(befund.Erwartet) +
-                                  QStringLiteral("\n\r") + app.Texte.MesswerteUebertragenText +
-                                  QString::number(befund.Uebertragen));
+            app.Nachricht(Meldung::AuftragNichtErfuellt,
+                          app.Texte.MesswerteBerechnetText + QString::number(befund.Erwartet) +
+                              QStringLiteral("\n\r") + app.Texte.MesswerteUebertragenText +
+                              QString::number(befund.Uebertragen));
         }
     }
     return {};
@@ -266,8 +268,8 @@ TEinleseErgebnis MessDateiEinlesen(TShellKontext& app, const QString& datei, boo
         e.Weg = e.Lesen ? TEinleseWeg::Gelesen : TEinleseWeg::Fehler;
         return e;
     }
-    app.Nachricht(3, QStringLiteral("???"));
-    if (app.Nachricht(16, datei) != mrYes) {
+    app.Nachricht(Meldung::GeraetNichtImKatalog, QStringLiteral("???"));
+    if (app.Nachricht(Meldung::RohdatenEinlesenFragen, datei) != mrYes) {
         e.Weg = TEinleseWeg::Abgelehnt;
         return e;
     }

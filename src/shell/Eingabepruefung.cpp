@@ -1,5 +1,6 @@
 #include "shell/Eingabepruefung.h"
 
+#include "shell/Meldungen.h"
 #include "shell/Nachricht.h"
 #include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
@@ -9,14 +10,14 @@ namespace {
 // The common end of the four range checks.
 bool Bereich(TShellKontext& app, bool imBereich, bool zeigen, const QString& grenzen) {
     if (!imBereich && zeigen) {
-        app.Nachricht(5, grenzen);
+        app.Nachricht(Meldung::ZahlAusserhalbBereich, grenzen);
     }
     return imBereich;
 }
 
 bool KeineZahl(TShellKontext& app, bool zeigen) {
     if (zeigen) {
-        app.Nachricht(6);
+        app.Nachricht(Meldung::NurGanzeZahlen);
     }
     return false;
 }
@@ -24,14 +25,14 @@ bool KeineZahl(TShellKontext& app, bool zeigen) {
 bool Bereich(TBenutzer& benutzer, const TSprachTexte& texte, bool imBereich, bool zeigen,
              const QString& grenzen) {
     if (!imBereich && zeigen) {
-        Nachricht(benutzer, texte, 5, grenzen);
+        Nachricht(benutzer, texte, Meldung::ZahlAusserhalbBereich, grenzen);
     }
     return imBereich;
 }
 
 bool KeineZahl(TBenutzer& benutzer, const TSprachTexte& texte, bool zeigen) {
     if (zeigen) {
-        Nachricht(benutzer, texte, 6, QString());
+        Nachricht(benutzer, texte, Meldung::NurGanzeZahlen, QString());
     }
     return false;
 }

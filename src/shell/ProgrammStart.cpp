@@ -1,6 +1,7 @@
 #include "shell/ProgrammStart.h"
 
 #include "shell/HilfeSeite.h"
+#include "shell/Meldungen.h"
 #include "shell/TShellKontext.h"
 #include "shell/VersionsInfo.h"
 #include "shell/Verzeichnis.h"
@@ -95,7 +96,7 @@ void ProgrammDatenSetzen(TShellKontext& app, const QString& programmDatei,
 
     QStringList version;
     if (!VersionsInfoLesen(programmDatei, version)) {
-        app.Nachricht(26);
+        app.Nachricht(Meldung::DateiEigenschaftenFehlen);
     }
     // Without version information the program still needs its names.
     a.InternerName = version.value(3, QStringLiteral("ORVAN"));

@@ -11,6 +11,7 @@
 #include "shell/DatumZeit.h"
 #include "shell/Eingabepruefung.h"
 #include "shell/HilfeKontexte.h"
+#include "shell/Meldungen.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
@@ -66,7 +67,7 @@ QString PickerFormat(const QString& muster) {
 } // namespace
 
 bool TMessInfoForm::Nachricht(const QString& text) {
-    FApp.Nachricht(0, text);
+    FApp.Nachricht(Meldung::Allgemein, text);
     return false;
 }
 
@@ -159,11 +160,11 @@ void TMessInfoForm::BtnMessdateiAuswahlClick() {
         break;
     case TEinleseWeg::RohGelesen:
         FAuftragModus = true;
-        FApp.Nachricht(2, *datei);
+        FApp.Nachricht(Meldung::FalschesDateiformat, *datei);
         break;
     case TEinleseWeg::Abgelehnt:
         FAuftragModus = false;
-        FApp.Nachricht(2, *datei);
+        FApp.Nachricht(Meldung::FalschesDateiformat, *datei);
         break;
     case TEinleseWeg::Fehler:
         // The dialog keeps showing what it showed.
@@ -203,7 +204,7 @@ void TMessInfoForm::BtnAuftragSpeichernClick() {
         return;
     }
     const QString datei = MessInfo::AuftragsDateiName(*gewaehlt);
-    if (QFileInfo::exists(datei) && FApp.Nachricht(12, datei) != mrYes) {
+    if (QFileInfo::exists(datei) && FApp.Nachricht(Meldung::UeberschreibenFragen, datei) != mrYes) {
         return;
     }
     // Everything is checked on a copy: a field or a text that cannot be stored leaves the
@@ -286,7 +287,7 @@ void TMessInfoForm::MessReiheUmbenennen() {
             return;
         }
         if (CmbMessreihenName->findText(*neu, Qt::MatchFixedString) >= 0) {
-            FApp.Nachricht(23, *neu);
+            FApp.Nachricht(Meldung::MessreiheExistiert, *neu);
             vorschlag = *neu;
             continue;
         }
