@@ -1,5 +1,6 @@
 #include "graph/SpeicherAblauf.h"
 
+#include "shell/Meldungen.h"
 #include "shell/Nachricht.h"
 #include "shell/TShellKontext.h"
 
@@ -13,7 +14,8 @@ std::optional<QString> Ausfuehren(TShellKontext& app, const TDateiDialog& dialog
     if (!gewaehlt) {
         return std::nullopt;
     }
-    if (QFileInfo::exists(*gewaehlt) && app.Nachricht(12, *gewaehlt) != mrYes) {
+    if (QFileInfo::exists(*gewaehlt) &&
+        app.Nachricht(Meldung::UeberschreibenFragen, *gewaehlt) != mrYes) {
         return std::nullopt;
     }
     if (!Schreiben(app, *gewaehlt, schritte)) {
@@ -27,7 +29,7 @@ bool Schreiben(TShellKontext& app, const QString& name, const TSchritte& schritt
         return false;
     }
     if (!schritte.Schreiben(name)) {
-        app.Nachricht(29, name);
+        app.Nachricht(Meldung::DateiNichtAnlegbar, name);
         return false;
     }
     return true;

@@ -13,6 +13,7 @@
 #include "shell/DatumZeit.h"
 #include "shell/Fehleranzeige.h"
 #include "shell/Konfiguration.h"
+#include "shell/Meldungen.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
@@ -171,7 +172,7 @@ void TMDIGraphWin::GraphDateiExportieren(const QString& name) {
             }
             const auto gelesen = GraphBildFormat::GroesseLesen(*text);
             if (!gelesen) {
-                FApp.Nachricht(0, t.BildGroesseFehlerText + *text);
+                FApp.Nachricht(Meldung::Allgemein, t.BildGroesseFehlerText + *text);
                 return false;
             }
             groesse = *gelesen;
@@ -179,9 +180,10 @@ void TMDIGraphWin::GraphDateiExportieren(const QString& name) {
         }
         if (Export::ArtNachEndung(gewaehlt) == Export::TArt::Keine) {
             // Only these kinds exist; a name that is none of them is not silently dropped.
-            FApp.Nachricht(0, gewaehlt + QStringLiteral(": nur die Endungen .csv, .txt, .png, "
-                                                        ".svg und .pdf können exportiert "
-                                                        "werden!"));
+            FApp.Nachricht(Meldung::Allgemein,
+                           gewaehlt + QStringLiteral(": nur die Endungen .csv, .txt, .png, "
+                                                     ".svg und .pdf können exportiert "
+                                                     "werden!"));
             return false;
         }
         return true;

@@ -1,5 +1,6 @@
 // The graph window's statistics table: what it shows, when it is computed again, the value
 // of each curve at the cross-hair, snapping a marker to a curve's point and the export.
+#include "graph/SpeicherAblauf.h"
 #include "graph/Statistik.h"
 #include "graph/StatistikTabelle.h"
 #include "graph/ui/TMDIGraphWin.h"
@@ -148,15 +149,10 @@ void TMDIGraphWin::StatistikExportieren() {
     TDateiDialog dialog = DateiDialogVorlage(FApp, QStringLiteral("Statistik exportieren"),
                                              t.ExportTextDateienText, QStringLiteral(".txt"));
     dialog.DateiName = QFileInfo(windowTitle()).completeBaseName() + QStringLiteral("-Statistik");
-    const auto gewaehlt = FApp.Benutzer->DateiSpeichern(dialog);
-    if (!gewaehlt) {
-        return;
-    }
-    if (QFileInfo::exists(*gewaehlt) && FApp.Nachricht(12, *gewaehlt) != mrYes) {
-        return;
-    }
-    StatistikBerechnen();
-    if (!StatistikTabelle::Speichern(*gewaehlt, StatistikTafel->Zeilen())) {
-        FApp.Nachricht(29, *gewaehlt);
-    }
+    SpeicherAblauf::TSchritte schritte;
+    schritte.Schreiben = [this](const QString& name) -> bool {
+        StatistikBerechnen();
+        return bool(StatistikTabelle::Speichern(name, StatistikTafel->Zeilen()));
+    };
+    SpeicherAblauf::Ausfuehren(FApp, dialog, schritte);
 }
