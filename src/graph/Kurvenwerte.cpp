@@ -29,4 +29,32 @@ void GezeigteWerteUebernehmen(TKurve& k, const QVector<double>& x, const QVector
     ZeileZurueck(k.Werte[1], y.first(n), k.YOffset, k.YFaktor);
 }
 
+bool GezeigtePunkte(const TKurve& k, QVector<double>& x, QVector<double>& y) {
+    const qsizetype n = qMin(k.Werte[0].size(), k.Werte[1].size());
+    x.resize(n);
+    y.resize(n);
+    bool steigend = true;
+    for (qsizetype j = 0; j < n; ++j) {
+        x[j] = GezeigtX(k, k.Werte[0][j]);
+        y[j] = GezeigtY(k, k.Werte[1][j]);
+        if (j > 0 && !(x[j] >= x[j - 1])) {
+            steigend = false;
+        }
+    }
+    return steigend;
+}
+
+bool GezeigtSteigend(const TKurve& k) {
+    const QVector<double>& zeile = k.Werte[0];
+    double vorher = 0;
+    for (qsizetype j = 0; j < zeile.size(); ++j) {
+        const double x = GezeigtX(k, zeile[j]);
+        if (j > 0 && !(x >= vorher)) {
+            return false;
+        }
+        vorher = x;
+    }
+    return true;
+}
+
 } // namespace Kurvenwerte

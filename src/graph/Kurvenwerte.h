@@ -24,4 +24,10 @@ inline double GezeigtY(const TKurve& k, double y) {
 // get 0), instead of turning into infinities.
 void GezeigteWerteUebernehmen(TKurve& k, const QVector<double>& x, const QVector<double>& y);
 
+// The shown points of a curve into `x` and `y`; true when the shown X values never fall
+// (the chart then draws the fast sorted series, else the points in their own order).
+bool GezeigtePunkte(const TKurve& k, QVector<double>& x, QVector<double>& y);
+// Whether the shown X values never fall, without making the points.
+bool GezeigtSteigend(const TKurve& k);
+
 } // namespace Kurvenwerte

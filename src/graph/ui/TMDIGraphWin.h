@@ -1,7 +1,9 @@
 #pragma once
 
 #include "graph/DateiInDiagramm.h"
+#include "graph/TAnsichtZustand.h"
 #include "graph/TDiagramm.h"
+#include "graph/TGraphAnsicht.h"
 #include "graph/TZoomVerlauf.h"
 #include "shell/TErgebnis.h"
 
@@ -24,18 +26,19 @@ class QLabel;
 class QMouseEvent;
 class QPrinter;
 class QStatusBar;
-class TAchsenTicker;
+class TGraphAbbildung;
 class TShellKontext;
-class TGraphOverlay;
 class TParser;
 class TStatistikTafel;
 class QToolButton;
 struct TMessDatei;
 
 // A graph window: one graph document shown in a chart, with zoom, scroll, the date/time
-// switch, two measuring markers and the cross-hair read-out under the mouse. The document is
-// the master copy; the chart is rebuilt from it (GraphEigenschaftenSetzen) and read back
-// (GraphEigenschaftenLesen) at fixed points only.
+// switch, two measuring markers and the cross-hair read-out under the mouse. The document and
+// the view state (TAnsichtZustand: limits changed by zoom and scroll) are the master copies;
+// the chart is drawn from the view model worked out of both (TGraphAnsicht, TGraphAbbildung)
+// and never read back. GraphEigenschaftenLesen takes the current limits into the document at
+// the fixed points where the document follows the view.
 class TMDIGraphWin : public QWidget {
     Q_OBJECT
 public:
@@ -105,8 +108,12 @@ public:
     QPoint BerechnePixelWerte(double x, double yLinks) const;
     QRect PlotRechteck() const;
 
-    static QString AchsenTitel(const QString& beschriftung);
-    static QString AchsenEinheit(const QString& beschriftung);
+    static QString AchsenTitel(const QString& beschriftung) {
+        return TGraphAnsicht::AchsenTitel(beschriftung);
+    }
+    static QString AchsenEinheit(const QString& beschriftung) {
+        return TGraphAnsicht::AchsenEinheit(beschriftung);
+    }
 
     // The chart as a picture of its full size on white, for the clipboard.
     QImage Bild();
@@ -121,7 +128,11 @@ public:
     QStatusBar* StatusBar2 = nullptr;
     QString StatusText(int leiste, int panel) const;
     QCPAxis* Achse(int nummer) const; // 0 left, 1 bottom, 2 right
-    bool Automatik(int nummer) const { return FAutomatik[nummer]; }
+    bool Automatik(int nummer) const { return FZustand.Automatik[nummer]; }
+    const TAnsichtZustand& Zustand() const { return FZustand; }
+    // What the chart shows now.
+    TGraphAnsicht Ansicht() const;
+    TGraphAbbildung& Abbildung() { return *FAbbildung; }
     bool MarkerScharf(int nummer) const;
     QPoint Fadenkreuz() const;
     TParser& Parser() { return *FParser; }
@@ -175,21 +186,15 @@ private:
     void AnsichtMerken();
     void AnsichtSetzen(const TAnsichtsStand& stand);
     void AchseZoomen(int nummer, double punkt, double faktor);
-    void LegendeAbgleichen();
     void VerlaufLeeren();
-    void Neuzeichnen();
+    // Fits the automatic axes, hands the view model to the chart and redraws it.
+    void Neuzeichnen(bool kurvenNeu = false);
     void Zoomen(double prozent);
-    void ZoomMerken();
-    void Verschieben(QCPAxis* achse, double versatz, int nummer);
+    void Verschieben(int nummer, double versatz);
     void MarkerKnopf(int nummer, bool gedrueckt);
     void MarkerSchalten(int nummer);
-    void OverlayVorbereiten();
     void FadenkreuzEntfernen();
     QString EinheitZeichen(const QString& einheit) const;
-    QString AchsenBeschriftung(const TAchse& achse) const;
-    void AchseSetzen(int nummer, const TAchse& achse);
-    void AchseLesen(int nummer, TAchse& achse) const;
-    void KurveAnlegen(const TKurve& kurve);
     void Panelsetzen(int x, int y);
     QWidget* StatistikAnlegen();
     QVector<bool> XAufsteigend() const;
@@ -200,20 +205,8 @@ private:
     const TKurve& FKurvenVorlage;
     TVorgaben FVorgaben;
     std::unique_ptr<TParser> FParser;
-    QCPTextElement* FTitel = nullptr;
-    QCPTextElement* FFuss = nullptr;
-    TGraphOverlay* FOverlay = nullptr;
-    std::array<QSharedPointer<TAchsenTicker>, 3> FTicker;
-    TColor FRahmenfarbe = 0;
-    TColor FHintergrundfarbe = 0;
-    TColor FSchriftfarbe = 0;
-    std::array<TColor, 3> FGitterfarbe{};
-    std::array<bool, 3> FAutomatik{};
-    std::array<quint8, 3> FGitterstil{};
-    QVector<QCPAbstractPlottable*> FReihen; // one per curve, in document order
-    // Zoom memory: what GraphRefresh restores.
-    bool FGezoomt = false;
-    std::array<bool, 3> FZoomAutomatik{};
+    std::unique_ptr<TGraphAbbildung> FAbbildung;
+    TAnsichtZustand FZustand;
     QLabel* FPanel[2][3] = {};
     QAction* FMarkerKnopf[2] = {};
     bool FMarkerArmiert[2] = {};

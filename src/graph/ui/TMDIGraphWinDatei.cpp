@@ -2,35 +2,28 @@
 // and the export.
 #include "graph/ui/TMDIGraphWin.h"
 
-#include "formula/TParser.h"
 #include "graph/Export.h"
+#include "graph/GraphBildFormat.h"
 #include "graph/GraphDatei.h"
-#include "graph/Kurvenwerte.h"
-#include "graph/ui/GraphStile.h"
-#include "graph/ui/TAchsenTicker.h"
-#include "graph/ui/TGraphOverlay.h"
-#include "graph/ui/TGraphWinCfgForm.h"
+#include "graph/SpeicherAblauf.h"
+#include "graph/ui/GraphBildSchreiben.h"
+#include "graph/ui/TGraphAbbildung.h"
+#include "graph/ui/TMDIGraphWin.h"
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
 #include "shell/Fehleranzeige.h"
 #include "shell/Konfiguration.h"
+#include "shell/Meldungen.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
-#include "shell/Zahlen.h"
 
 #include <qcustomplot.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFileInfo>
-#include <QLabel>
-#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QScopeGuard>
-#include <QStatusBar>
-#include <QVBoxLayout>
 #include <cmath>
 
 void TMDIGraphWin::GraphDateiSpeichern(const QString& vorschlag) {
@@ -38,19 +31,14 @@ void TMDIGraphWin::GraphDateiSpeichern(const QString& vorschlag) {
     TDateiDialog dialog =
         DateiDialogVorlage(FApp, t.GraphDateiSpeichernText, t.GraphDateienText, GraphDatei::Endung);
     dialog.DateiName = QFileInfo(vorschlag).fileName();
-    const auto gewaehlt = FApp.Benutzer->DateiSpeichern(dialog);
-    if (!gewaehlt) {
-        return;
-    }
-    if (QFileInfo::exists(*gewaehlt) && FApp.Nachricht(12, *gewaehlt) != mrYes) {
-        return;
-    }
-    if (GraphDatei::GraphDateiSchreiben(*gewaehlt, Diagramm)) {
+    SpeicherAblauf::TSchritte schritte;
+    schritte.Schreiben = [this](const QString& name) -> bool {
+        return bool(GraphDatei::GraphDateiSchreiben(name, Diagramm));
+    };
+    if (const auto gespeichert = SpeicherAblauf::Ausfuehren(FApp, dialog, schritte)) {
         Gespeichert = true;
-        setWindowTitle(*gewaehlt);
-        emit DateiGespeichert(*gewaehlt);
-    } else {
-        FApp.Nachricht(29, *gewaehlt);
+        setWindowTitle(*gespeichert);
+        emit DateiGespeichert(*gespeichert);
     }
 }
 
@@ -66,11 +54,15 @@ void TMDIGraphWin::DateiSpeichern() {
     const QString name = windowTitle();
     if (!IstGraphDatei(name)) {
         GraphDateiSpeichern(FApp.AppConst.DatenPfad + name + GraphDatei::Endung);
-    } else if (GraphDatei::GraphDateiSchreiben(name, Diagramm)) {
+        return;
+    }
+    SpeicherAblauf::TSchritte schritte;
+    schritte.Schreiben = [this](const QString& datei) -> bool {
+        return bool(GraphDatei::GraphDateiSchreiben(datei, Diagramm));
+    };
+    if (SpeicherAblauf::Schreiben(FApp, name, schritte)) {
         Gespeichert = true;
         emit DateiGespeichert(name);
-    } else {
-        FApp.Nachricht(29, name);
     }
 }
 
@@ -88,17 +80,7 @@ void TMDIGraphWin::DateiSpeichernUnter() {
 // ---------------------------------------------------------------- picture and printout
 
 QImage TMDIGraphWin::Bild() {
-    // Without the cross-hair: it belongs to the mouse, not to the graph.
-    const QPoint kreuz = FOverlay->Fadenkreuz;
-    FOverlay->Fadenkreuz = QPoint(-1, -1);
-    QImage bild(Chart->size(), QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    {
-        QCPPainter maler(&bild);
-        Chart->toPainter(&maler, bild.width(), bild.height());
-    }
-    FOverlay->Fadenkreuz = kreuz;
-    return bild;
+    return FAbbildung->Bild(Chart->size());
 }
 
 QRect TMDIGraphWin::DruckRechteck(int breite, int hoehe) {
@@ -119,14 +101,11 @@ TErgebnis TMDIGraphWin::ChartDrucken(QPrinter& drucker) {
     const int breite = qMax(Chart->width(), 800);
     const int hoehe = qMax(1, int(std::lround(breite * double(ziel.height()) / ziel.width())));
     const double faktor = double(ziel.width()) / breite;
-    const QPoint kreuz = FOverlay->Fadenkreuz;
-    FOverlay->Fadenkreuz = QPoint(-1, -1);
     maler.translate(ziel.topLeft());
     maler.scale(faktor, faktor);
     maler.setMode(QCPPainter::pmVectorized);
     maler.setMode(QCPPainter::pmNoCaching);
-    Chart->toPainter(&maler, breite, hoehe);
-    FOverlay->Fadenkreuz = kreuz;
+    FAbbildung->Zeichnen(maler, breite, hoehe);
     if (!maler.end()) {
         drucker.abort();
         return TErgebnis::Fehler(
@@ -179,21 +158,43 @@ void TMDIGraphWin::GraphDateiExportieren(const QString& name) {
     dialog.DateiName = QFileInfo(ohneEndung).fileName();
     dialog.Filter = DateiFilter({{t.ExportCSVDateienText, QStringLiteral(".csv")},
                                  {t.ExportTextDateienText, QStringLiteral(".txt")},
+                                 {t.ExportPNGDateienText, QStringLiteral(".png")},
+                                 {t.ExportSVGDateienText, QStringLiteral(".svg")},
+                                 {t.ExportPDFDateienText, QStringLiteral(".pdf")},
                                  {t.AlleDateienText, QStringLiteral(".*")}});
-    const auto gewaehlt = FApp.Benutzer->DateiSpeichern(dialog);
-    if (!gewaehlt) {
-        return;
-    }
-    if (QFileInfo::exists(*gewaehlt) && FApp.Nachricht(12, *gewaehlt) != mrYes) {
-        return;
-    }
-    if (Export::ArtNachEndung(*gewaehlt) == Export::TArt::Keine) {
-        // Only the two export kinds exist; a name that is neither is not silently dropped.
-        FApp.Nachricht(0, *gewaehlt + QStringLiteral(": nur die Endungen .csv und .txt "
-                                                     "können exportiert werden!"));
-        return;
-    }
-    if (!Export::Exportieren(*gewaehlt, Diagramm)) {
-        FApp.Nachricht(29, *gewaehlt);
-    }
+    GraphBildFormat::TGroesse groesse{Chart->size(), 1.0};
+    SpeicherAblauf::TSchritte schritte;
+    schritte.Pruefen = [&](const QString& gewaehlt) {
+        if (GraphBildFormat::ArtNachEndung(gewaehlt) != GraphBildFormat::TArt::Keine) {
+            // A picture: its size, proposed as the chart's own.
+            const auto text = FApp.Benutzer->Eingabe(t.BildGroesseCaption, t.BildGroesseText,
+                                                     GraphBildFormat::GroesseText(groesse));
+            if (!text) {
+                return false;
+            }
+            const auto gelesen = GraphBildFormat::GroesseLesen(*text);
+            if (!gelesen) {
+                FApp.Nachricht(Meldung::Allgemein, t.BildGroesseFehlerText + *text);
+                return false;
+            }
+            groesse = *gelesen;
+            return true;
+        }
+        if (Export::ArtNachEndung(gewaehlt) == Export::TArt::Keine) {
+            // Only these kinds exist; a name that is none of them is not silently dropped.
+            FApp.Nachricht(Meldung::Allgemein,
+                           gewaehlt + QStringLiteral(": nur die Endungen .csv, .txt, .png, "
+                                                     ".svg und .pdf können exportiert "
+                                                     "werden!"));
+            return false;
+        }
+        return true;
+    };
+    schritte.Schreiben = [&](const QString& gewaehlt) -> bool {
+        if (GraphBildFormat::ArtNachEndung(gewaehlt) != GraphBildFormat::TArt::Keine) {
+            return GraphBildSchreiben::Schreiben(*FAbbildung, gewaehlt, groesse);
+        }
+        return bool(Export::Exportieren(gewaehlt, Diagramm));
+    };
+    SpeicherAblauf::Ausfuehren(FApp, dialog, schritte);
 }

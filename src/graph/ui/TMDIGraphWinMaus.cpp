@@ -2,37 +2,15 @@
 // panning.
 #include "graph/ui/TMDIGraphWin.h"
 
-#include "formula/TParser.h"
 #include "graph/Ablesung.h"
-#include "graph/Export.h"
-#include "graph/GraphDatei.h"
-#include "graph/Kurvenwerte.h"
-#include "graph/ui/GraphStile.h"
-#include "graph/ui/TAchsenTicker.h"
+#include "graph/ui/TGraphAbbildung.h"
 #include "graph/ui/TGraphOverlay.h"
-#include "graph/ui/TGraphWinCfgForm.h"
-#include "shell/DateiDialoge.h"
-#include "shell/DatumZeit.h"
-#include "shell/Konfiguration.h"
-#include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
-#include "shell/Uhr.h"
 #include "shell/Zahlen.h"
 
 #include <qcustomplot.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QFileInfo>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QPrinter>
-#include <QScopeGuard>
-#include <QStatusBar>
-#include <QVBoxLayout>
-#include <cmath>
-#include <stdexcept>
 
 bool TMDIGraphWin::MarkerScharf(int nummer) const {
     const QAction* knopf = FMarkerKnopf[nummer];
@@ -65,20 +43,8 @@ void TMDIGraphWin::Marker2() {
     MarkerSchalten(1);
 }
 
-void TMDIGraphWin::OverlayVorbereiten() {
-    const TDiagramm& d = Diagramm;
-    FOverlay->Plot = PlotRechteck();
-    QPen stift(GraphStile::QtFarbe(d.MarkerFarbe), 1, GraphStile::Linienstil(d.MarkerStil));
-    stift.setCosmetic(true);
-    FOverlay->MarkerStift = stift;
-    FOverlay->Marker[0] = {d.Marker1Sichtbar, BerechnePixelWerte(d.Marker1X, d.Marker1YLinks),
-                           FApp.Texte.Marker1Text};
-    FOverlay->Marker[1] = {d.Marker2Sichtbar, BerechnePixelWerte(d.Marker2X, d.Marker2YLinks),
-                           FApp.Texte.Marker2Text};
-}
-
 void TMDIGraphWin::MarkerSetzen() {
-    FOverlay->Fadenkreuz = QPoint(-1, -1);
+    FAbbildung->Overlay().Fadenkreuz = QPoint(-1, -1);
     TDiagramm& d = Diagramm;
     if (!d.Marker1Sichtbar) {
         d.Marker1X = d.Marker1YLinks = d.Marker1YRechts = 0;
@@ -86,18 +52,20 @@ void TMDIGraphWin::MarkerSetzen() {
     if (!d.Marker2Sichtbar) {
         d.Marker2X = d.Marker2YLinks = d.Marker2YRechts = 0;
     }
-    FOverlay->Neuzeichnen();
+    // The markers' values and texts reach the overlay through the view model.
+    FAbbildung->Anwenden(Ansicht(), Diagramm, false);
+    FAbbildung->Overlay().Neuzeichnen();
     StatistikAnfordern();
 }
 
 QPoint TMDIGraphWin::Fadenkreuz() const {
-    return FOverlay->Fadenkreuz;
+    return FAbbildung->Overlay().Fadenkreuz;
 }
 
 void TMDIGraphWin::FadenkreuzEntfernen() {
-    if (FOverlay->Fadenkreuz.x() >= 0) {
-        FOverlay->Fadenkreuz = QPoint(-1, -1);
-        FOverlay->Neuzeichnen();
+    if (FAbbildung->Overlay().Fadenkreuz.x() >= 0) {
+        FAbbildung->Overlay().Fadenkreuz = QPoint(-1, -1);
+        FAbbildung->Overlay().Neuzeichnen();
     }
 }
 
@@ -145,9 +113,9 @@ void TMDIGraphWin::Panelsetzen(int x, int y) {
     const QString rechts = EinheitZeichen(d.AchseRechts.Einheit);
     // As precise as each axis' span calls for; X on a date/time axis as date and time, its
     // difference as a duration.
-    const double sl = Chart->yAxis->range().size();
-    const double su = Chart->xAxis->range().size();
-    const double sr = Chart->yAxis2->range().size();
+    const double sl = FZustand.Bereich[0].Spanne();
+    const double su = FZustand.Bereich[1].Spanne();
+    const double sr = FZustand.Bereich[2].Spanne();
     const bool dz = d.DatumZeitAchse;
     const TSprachTexte& t = FApp.Texte;
     using namespace Ablesung;
@@ -171,16 +139,19 @@ void TMDIGraphWin::ChartMouseMove(QMouseEvent* ereignis) {
         FSchiebeLetzte = p;
         const QRect r = PlotRechteck();
         if (r.width() > 0 && r.height() > 0) {
-            Verschieben(Chart->xAxis, -delta.x() * Chart->xAxis->range().size() / r.width(), 1);
-            Verschieben(Chart->yAxis, delta.y() * Chart->yAxis->range().size() / r.height(), 0);
-            Verschieben(Chart->yAxis2, delta.y() * Chart->yAxis2->range().size() / r.height(), 2);
-            FOverlay->Fadenkreuz = QPoint(-1, -1);
+            const auto& b = FZustand.Bereich;
+            Verschieben(1, -delta.x() * b[1].Spanne() / r.width());
+            Verschieben(0, delta.y() * b[0].Spanne() / r.height());
+            Verschieben(2, delta.y() * b[2].Spanne() / r.height());
+            FAbbildung->Overlay().Fadenkreuz = QPoint(-1, -1);
+            FAbbildung->Anwenden(Ansicht(), Diagramm, false);
             Chart->replot(QCustomPlot::rpQueuedReplot);
         }
         return;
     }
     if (FZoomZiehen) {
-        FOverlay->Zoomrahmen = QRect(FZiehStart, p).normalized().intersected(PlotRechteck());
+        FAbbildung->Overlay().Zoomrahmen =
+            QRect(FZiehStart, p).normalized().intersected(PlotRechteck());
     }
     if (!PlotRechteck().contains(p)) {
         Chart->setCursor(Qt::ArrowCursor);
@@ -188,8 +159,8 @@ void TMDIGraphWin::ChartMouseMove(QMouseEvent* ereignis) {
         return;
     }
     Chart->setCursor(Qt::CrossCursor);
-    FOverlay->Fadenkreuz = p;
-    FOverlay->Neuzeichnen();
+    FAbbildung->Overlay().Fadenkreuz = p;
+    FAbbildung->Overlay().Neuzeichnen();
     Panelsetzen(p.x(), p.y());
     StatistikCursor(BerechneRealWerte(p.x(), p.y()).X);
 }
@@ -204,17 +175,15 @@ void TMDIGraphWin::ChartMouseUp(QMouseEvent* ereignis) {
         return;
     }
     FZoomZiehen = false;
-    const QRect rahmen = FOverlay->Zoomrahmen;
-    FOverlay->Zoomrahmen = QRect();
+    const QRect rahmen = FAbbildung->Overlay().Zoomrahmen;
+    FAbbildung->Overlay().Zoomrahmen = QRect();
     if (rahmen.width() >= 4 && rahmen.height() >= 4) {
         AnsichtMerken();
-        ZoomMerken();
         const TRealWerte obenLinks = BerechneRealWerte(rahmen.left(), rahmen.top());
         const TRealWerte untenRechts = BerechneRealWerte(rahmen.right(), rahmen.bottom());
-        Chart->xAxis->setRange(obenLinks.X, untenRechts.X);
-        Chart->yAxis->setRange(untenRechts.YLinks, obenLinks.YLinks);
-        Chart->yAxis2->setRange(untenRechts.YRechts, obenLinks.YRechts);
-        FAutomatik = {false, false, false};
+        FZustand.Setzen({TAnsichtZustand::TBereich{untenRechts.YLinks, obenLinks.YLinks},
+                         TAnsichtZustand::TBereich{obenLinks.X, untenRechts.X},
+                         TAnsichtZustand::TBereich{untenRechts.YRechts, obenLinks.YRechts}});
         Neuzeichnen();
     }
     MarkerSetzen();

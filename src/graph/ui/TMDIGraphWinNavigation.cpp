@@ -3,6 +3,7 @@
 #include "graph/ui/TMDIGraphWin.h"
 
 #include "graph/AnsichtNavigation.h"
+#include "graph/ui/TGraphAbbildung.h"
 #include "shell/DatumZeit.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
@@ -34,9 +35,9 @@ void TMDIGraphWin::NavigationEinrichten() {
 TAnsichtsStand TMDIGraphWin::AnsichtStand() const {
     TAnsichtsStand s;
     for (int i = 0; i < 3; ++i) {
-        s.Minimum[i] = Achse(i)->range().lower;
-        s.Maximum[i] = Achse(i)->range().upper;
-        s.Automatik[i] = FAutomatik[i];
+        s.Minimum[i] = FZustand.Bereich[i].Min;
+        s.Maximum[i] = FZustand.Bereich[i].Max;
+        s.Automatik[i] = FZustand.Automatik[i];
     }
     return s;
 }
@@ -53,8 +54,8 @@ void TMDIGraphWin::VerlaufLeeren() {
 
 void TMDIGraphWin::AnsichtSetzen(const TAnsichtsStand& stand) {
     for (int i = 0; i < 3; ++i) {
-        Achse(i)->setRange(stand.Minimum[i], stand.Maximum[i]);
-        FAutomatik[i] = stand.Automatik[i];
+        FZustand.Bereich[i] = {stand.Minimum[i], stand.Maximum[i]};
+        FZustand.Automatik[i] = stand.Automatik[i];
     }
     Neuzeichnen();
     MarkerSetzen();
@@ -74,11 +75,10 @@ void TMDIGraphWin::ZoomVor() {
 }
 
 void TMDIGraphWin::AchseZoomen(int nummer, double punkt, double faktor) {
-    QCPAxis* a = Achse(nummer);
+    const TAnsichtZustand::TBereich& b = FZustand.Bereich[nummer];
     const AnsichtNavigation::TBereich neu =
-        AnsichtNavigation::UmPunktZoomen({a->range().lower, a->range().upper}, punkt, faktor);
-    a->setRange(neu.Minimum, neu.Maximum);
-    FAutomatik[nummer] = false;
+        AnsichtNavigation::UmPunktZoomen({b.Min, b.Max}, punkt, faktor);
+    FZustand.AchseSetzen(nummer, {neu.Minimum, neu.Maximum});
 }
 
 void TMDIGraphWin::RadZoomen(QPoint position, int winkel, Qt::KeyboardModifiers tasten) {
@@ -100,7 +100,6 @@ void TMDIGraphWin::RadZoomen(QPoint position, int winkel, Qt::KeyboardModifiers 
             return;
         }
         AnsichtMerken();
-        ZoomMerken();
         if (x) {
             AchseZoomen(1, w.X, faktor);
         }
@@ -115,7 +114,6 @@ void TMDIGraphWin::RadZoomen(QPoint position, int winkel, Qt::KeyboardModifiers 
             return;
         }
         AnsichtMerken();
-        ZoomMerken();
         if (x) {
             AchseZoomen(1, w.X, faktor);
         }
@@ -132,9 +130,10 @@ void TMDIGraphWin::GeheZuZeitpunkt() {
     const TSprachTexte& t = FApp.Texte;
     const TAppConst& a = FApp.AppConst;
     const bool datumZeit = Diagramm.DatumZeitAchse;
-    const QCPRange bereich = Chart->xAxis->range();
-    const QString vorgabe = datumZeit ? DatumZeit::Formatieren(a.ZeitDatumsformat, bereich.center())
-                                      : Zahlen::GleitzahlText(bereich.center());
+    const TAnsichtZustand::TBereich bereich = FZustand.Bereich[1];
+    const double mitte = (bereich.Min + bereich.Max) / 2;
+    const QString vorgabe = datumZeit ? DatumZeit::Formatieren(a.ZeitDatumsformat, mitte)
+                                      : Zahlen::GleitzahlText(mitte);
     const QString frage =
         datumZeit ? t.GeheZuDatumFrageText + QStringLiteral(" (") + a.ZeitDatumsformat + u')'
                   : t.GeheZuZahlFrageText;
@@ -164,40 +163,24 @@ void TMDIGraphWin::GeheZuZeitpunkt() {
         return;
     }
     AnsichtMerken();
-    ZoomMerken();
     const AnsichtNavigation::TBereich neu =
-        AnsichtNavigation::Zentrieren({bereich.lower, bereich.upper}, *wert);
-    Chart->xAxis->setRange(neu.Minimum, neu.Maximum);
-    FAutomatik[1] = false;
+        AnsichtNavigation::Zentrieren({bereich.Min, bereich.Max}, *wert);
+    FZustand.AchseSetzen(1, {neu.Minimum, neu.Maximum});
     Neuzeichnen();
     MarkerSetzen();
 }
 
 void TMDIGraphWin::KurveUmschalten(qsizetype index) {
-    if (index < 0 || index >= Diagramm.Kurven.size() || index >= FReihen.size()) {
+    if (index < 0 || index >= Diagramm.Kurven.size()) {
         return;
     }
     TKurve& k = Diagramm.Kurven[index];
     k.Sichtbar = !k.Sichtbar;
-    FReihen[index]->setVisible(k.Sichtbar);
     // Shown or hidden is part of the graph: the file keeps it.
     Gespeichert = false;
-    LegendeAbgleichen();
     ++FStatistikStand;
     Neuzeichnen();
     MarkerSetzen();
-}
-
-void TMDIGraphWin::LegendeAbgleichen() {
-    const QColor grau(160, 160, 160);
-    for (QCPAbstractPlottable* reihe : FReihen) {
-        if (QCPPlottableLegendItem* eintrag = Chart->legend->itemWithPlottable(reihe)) {
-            eintrag->setTextColor(reihe->visible() ? Chart->legend->textColor() : grau);
-            QFont schrift = Chart->legend->font();
-            schrift.setItalic(!reihe->visible());
-            eintrag->setFont(schrift);
-        }
-    }
 }
 
 bool TMDIGraphWin::NavigationEreignis(QObject* objekt, QEvent* ereignis) {
@@ -234,16 +217,9 @@ bool TMDIGraphWin::NavigationEreignis(QObject* objekt, QEvent* ereignis) {
             return false;
         }
         const QPoint p = maus->position().toPoint();
-        if (Chart->legend->visible()) {
-            for (qsizetype i = 0; i < FReihen.size(); ++i) {
-                const QCPPlottableLegendItem* eintrag =
-                    Chart->legend->itemWithPlottable(FReihen[i]);
-                if (eintrag != nullptr && eintrag->realVisibility() &&
-                    eintrag->outerRect().contains(p)) {
-                    KurveUmschalten(i);
-                    return true;
-                }
-            }
+        if (const auto kurve = FAbbildung->LegendenKurve(p)) {
+            KurveUmschalten(*kurve);
+            return true;
         }
         if (PlotRechteck().contains(p)) {
             return false;
@@ -253,7 +229,6 @@ bool TMDIGraphWin::NavigationEreignis(QObject* objekt, QEvent* ereignis) {
              {std::pair{1, w.X}, std::pair{0, w.YLinks}, std::pair{2, w.YRechts}}) {
             if (Achse(nummer)->selectTest(p, false) >= 0) {
                 AnsichtMerken();
-                ZoomMerken();
                 FAchsenZug = nummer;
                 FAchsenZugPunkt = wert;
                 FAchsenZugLetzte = p;
@@ -271,7 +246,7 @@ bool TMDIGraphWin::NavigationEreignis(QObject* objekt, QEvent* ereignis) {
         FAchsenZugLetzte = p;
         const double schritt = FAchsenZug == 1 ? d.x() : -d.y();
         AchseZoomen(FAchsenZug, FAchsenZugPunkt, std::exp(-schritt / kZugPixel));
-        Chart->replot(QCustomPlot::rpQueuedReplot);
+        Neuzeichnen();
         return true;
     }
     case QEvent::MouseButtonRelease:

@@ -1,5 +1,6 @@
 // The graph window's statistics table: what it shows, when it is computed again, the value
 // of each curve at the cross-hair, snapping a marker to a curve's point and the export.
+#include "graph/SpeicherAblauf.h"
 #include "graph/Statistik.h"
 #include "graph/StatistikTabelle.h"
 #include "graph/ui/TMDIGraphWin.h"
@@ -60,9 +61,9 @@ QVector<bool> TMDIGraphWin::XAufsteigend() const {
     // The chart draws a curve with rising X as a graph and any other in point order: the
     // order has been found out already when the series was made.
     QVector<bool> aufsteigend;
-    if (FReihen.size() == Diagramm.Kurven.size()) {
-        for (const QCPAbstractPlottable* r : FReihen) {
-            aufsteigend << (qobject_cast<const QCPGraph*>(r) != nullptr);
+    if (FZustand.Kurven.size() == Diagramm.Kurven.size()) {
+        for (const TAnsichtZustand::TKurvenBereich& k : FZustand.Kurven) {
+            aufsteigend << k.Steigend;
         }
     }
     return aufsteigend;
@@ -74,7 +75,7 @@ void TMDIGraphWin::StatistikBerechnen() {
         return;
     }
     const Statistik::TBereich bereich =
-        Statistik::Bereich(Diagramm, Chart->xAxis->range().lower, Chart->xAxis->range().upper);
+        Statistik::Bereich(Diagramm, FZustand.Bereich[1].Min, FZustand.Bereich[1].Max);
     const TStatistikStand stand{bereich.Von, bereich.Bis, bereich.Marker, FStatistikStand};
     if (stand == FStatistikBerechnet) {
         return; // nothing the figures depend on has changed
@@ -148,15 +149,10 @@ void TMDIGraphWin::StatistikExportieren() {
     TDateiDialog dialog = DateiDialogVorlage(FApp, QStringLiteral("Statistik exportieren"),
                                              t.ExportTextDateienText, QStringLiteral(".txt"));
     dialog.DateiName = QFileInfo(windowTitle()).completeBaseName() + QStringLiteral("-Statistik");
-    const auto gewaehlt = FApp.Benutzer->DateiSpeichern(dialog);
-    if (!gewaehlt) {
-        return;
-    }
-    if (QFileInfo::exists(*gewaehlt) && FApp.Nachricht(12, *gewaehlt) != mrYes) {
-        return;
-    }
-    StatistikBerechnen();
-    if (!StatistikTabelle::Speichern(*gewaehlt, StatistikTafel->Zeilen())) {
-        FApp.Nachricht(29, *gewaehlt);
-    }
+    SpeicherAblauf::TSchritte schritte;
+    schritte.Schreiben = [this](const QString& name) -> bool {
+        StatistikBerechnen();
+        return bool(StatistikTabelle::Speichern(name, StatistikTafel->Zeilen()));
+    };
+    SpeicherAblauf::Ausfuehren(FApp, dialog, schritte);
 }
