@@ -2,6 +2,7 @@
 
 #include "graph/DateiInDiagramm.h"
 #include "graph/TDiagramm.h"
+#include "graph/TKurvenSummen.h"
 
 #include <QImage>
 #include <QPoint>
@@ -29,7 +30,6 @@ class TParser;
 class TStatistikTafel;
 class QToolButton;
 struct TMessDatei;
-
 
 // A graph window: one graph document shown in a chart, with zoom, scroll, the date/time
 // switch, two measuring markers and the cross-hair read-out under the mouse. The document is
@@ -210,5 +210,9 @@ private:
     quint64 FStatistikStand = 1; // counts the rebuilds of the series
     std::optional<TStatistikStand> FStatistikBerechnet;
     QVector<qsizetype> FStatistikKurven; // curve index of each table row
+    QVector<int> FStatistikStellen;      // decimals of each row on screen
+    // One block summary per curve, built again only when a curve's values change, so that
+    // moving a marker costs a look into the summaries rather than a pass over every point.
+    QVector<TKurvenSummen> FSummen;
     std::optional<double> FCursorX;
 };
