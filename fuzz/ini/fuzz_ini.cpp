@@ -1,11 +1,11 @@
 // Arbitrary bytes as an INI file, read as the program reads its configuration, its language
 // file and its device catalogue. Every reader must end without a fault, and the file as the
 // program would write it back must read back to the same text.
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "shell/Konfiguration.h"
 #include "shell/Sprache.h"
-#include "shell/TShellKontext.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <QDir>
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What the program writes back reads as the same file.
     const QString text = ini.Text();
     const QByteArray utf8 = text.toUtf8();
-    if (ini.Lesefehler().isEmpty() && Schreiben(config + QStringLiteral("zurueck.cfg"),
-                                                utf8.constData(), utf8.size())) {
+    if (ini.Lesefehler().isEmpty() &&
+        Schreiben(config + QStringLiteral("zurueck.cfg"), utf8.constData(), utf8.size())) {
         const TIniDatei zurueck(config + QStringLiteral("zurueck.cfg"));
         if (zurueck.Lesefehler().isEmpty() && zurueck.Text() != text) {
             std::abort();

@@ -1,4 +1,5 @@
 #include "shell/Konfiguration.h"
+#include "shell/ZuletztGeoeffnet.h"
 
 #include "shell/HilfeSeite.h"
 
@@ -82,12 +83,12 @@ void EinheitenLesen(const TIniDatei& ini, TAppConst& a) {
 }
 
 bool Speichern(TShellKontext& app, const TIniDatei& ini) {
-    QString fehler;
-    if (ini.Speichern(&fehler)) {
+    const TErgebnis e = ini.Speichern();
+    if (e) {
         return true;
     }
     // The reason goes with the name: a full disk needs another remedy than a missing right.
-    app.Nachricht(29, QDir::toNativeSeparators(ini.Pfad()) + QChar(13) + fehler);
+    app.Nachricht(29, QDir::toNativeSeparators(ini.Pfad()) + QChar(13) + e.Meldung);
     return false;
 }
 
@@ -134,6 +135,10 @@ void AppConstLesen(const TIniDatei& ini, TAppConst& a) {
     }
 
     EinheitenLesen(ini, a);
+    // Only the user file has the list; the program file read before it leaves it alone.
+    if (ZuletztGeoeffnet::Vorhanden(ini)) {
+        a.ZuletztGeoeffnet = ZuletztGeoeffnet::Lesen(ini);
+    }
 }
 
 void AppConstLesen(const QString& verzeichnis, const QString& datei, TAppConst& ziel) {
@@ -161,6 +166,9 @@ void AppConstSchreiben(TIniDatei& ini, const TAppConst& a) {
     text("Zeit/Datumsformat", a.ZeitDatumsformat);
     text("Dezimaltrenner", a.Dezimaltrenner);
     text("Sprache", a.Sprache);
+    if (!a.ZuletztGeoeffnet.isEmpty() || ZuletztGeoeffnet::Vorhanden(ini)) {
+        ZuletztGeoeffnet::Schreiben(ini, a.ZuletztGeoeffnet);
+    }
 
     ini.AbschnittLoeschen(kEinheiten);
     for (const TEinheiten& e : a.Einheiten) {

@@ -3,6 +3,8 @@
 #include "graph/DateiInDiagramm.h"
 #include "graph/TDiagramm.h"
 #include "graph/TKurvenSummen.h"
+#include "graph/TZoomVerlauf.h"
+#include "shell/TErgebnis.h"
 
 #include <QImage>
 #include <QPoint>
@@ -110,7 +112,7 @@ public:
     // The chart as a picture of its full size on white, for the clipboard.
     QImage Bild();
     // Draws the chart on one landscape page of `drucker` with 5 % margins.
-    void ChartDrucken(QPrinter& drucker);
+    TErgebnis ChartDrucken(QPrinter& drucker);
     // The rectangle of a page of that size in printer pixels that the chart is printed into.
     static QRect DruckRechteck(int breite, int hoehe);
 
@@ -135,6 +137,19 @@ public:
     void StatistikCursor(std::optional<double> x);
     void StatistikExportieren();
 
+    // Moving about (TMDIGraphWinNavigation.cpp): the mouse wheel zooms about the mouse (Shift:
+    // X only, Ctrl: the Y axes only), "+" and "-" zoom, dragging over an axis zooms that axis,
+    // "Zoom zurück"/"Zoom vor" walk the views shown before, "Gehe zu Zeitpunkt" centres the view
+    // on a typed time, and a click on a legend entry shows or hides that curve.
+    void ZoomZurueck();
+    void ZoomVor();
+    bool KannZoomZurueck() const { return FVerlauf.KannZurueck(); }
+    bool KannZoomVor() const { return FVerlauf.KannVor(); }
+    void GeheZuZeitpunkt();
+    void RadZoomen(QPoint position, int winkel, Qt::KeyboardModifiers tasten);
+    void KurveUmschalten(qsizetype index);
+    TAnsichtsStand AnsichtStand() const;
+
     // The mouse on the chart, as the chart reports it.
     void ChartMouseDown(QMouseEvent* ereignis);
     void ChartMouseMove(QMouseEvent* ereignis);
@@ -144,6 +159,10 @@ signals:
     // The properties dialog asks for the settings dialog on its units tab; the main window
     // connects it. The dialog reads the unit list again when this returns.
     void EinheitenBearbeitenGewuenscht();
+    // The zoom history changed (the main window enables its back and forward buttons).
+    void AnsichtGeaendert();
+    // The graph was written to `datei` (the main window lists it among the recent files).
+    void DateiGespeichert(const QString& datei);
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -151,6 +170,14 @@ protected:
 
 private:
     void ChartAnlegen();
+    void NavigationEinrichten();
+    bool NavigationEreignis(QObject* objekt, QEvent* ereignis);
+    // Before a change of the view: remembers the view it leaves.
+    void AnsichtMerken();
+    void AnsichtSetzen(const TAnsichtsStand& stand);
+    void AchseZoomen(int nummer, double punkt, double faktor);
+    void LegendeAbgleichen();
+    void VerlaufLeeren();
     void Neuzeichnen();
     void Zoomen(double prozent);
     void ZoomMerken();
@@ -215,4 +242,10 @@ private:
     // moving a marker costs a look into the summaries rather than a pass over every point.
     QVector<TKurvenSummen> FSummen;
     std::optional<double> FCursorX;
+    // Navigation: the views shown before, and an axis being dragged (-1: none) with the value
+    // under the mouse where the drag began.
+    TZoomVerlauf FVerlauf;
+    int FAchsenZug = -1;
+    double FAchsenZugPunkt = 0;
+    QPoint FAchsenZugLetzte;
 };
