@@ -10,9 +10,9 @@ namespace Statistik {
 
 namespace {
 
-// Points are summed in blocks with plain additions (fast, and exact enough over a block);
-// the block sums are then added with compensation, so that ten million points lose no
-// more than one block would.
+// Points in point order are summed in blocks with plain additions (fast, and exact enough
+// over a block); the block sums are then added with compensation, so that ten million
+// points lose no more than one block would.
 constexpr qsizetype kBlock = 1024;
 
 // A ratio of the spread's sum to the raw sum of squares below which the one-pass result
@@ -26,12 +26,8 @@ std::optional<double> Endlich(double wert) {
     return std::nullopt;
 }
 
-template <bool Pruefen> bool Gilt(double x, double y, double lo, double hi) {
-    if constexpr (Pruefen) {
-        return std::isfinite(y) && std::isfinite(x) && x >= lo && x <= hi;
-    } else {
-        return std::isfinite(y);
-    }
+bool Gilt(double x, double y, double lo, double hi) {
+    return std::isfinite(y) && std::isfinite(x) && x >= lo && x <= hi;
 }
 
 // What the first pass collects. Values and X are summed as differences to the first point
@@ -53,84 +49,6 @@ struct TForm {
     double Y(double y) const { return Kurvenwerte::Gezeigt(YOffset, YFaktor, y); }
 };
 
-// A block of a sorted curve (every point inside the range) whose values are all finite:
-// no test per point. The extremes are found first (and their X only when the block holds
-// a new one), then the sums are taken over two interleaved halves, so that two chains of
-// additions run side by side. False, with nothing changed, when a value is not finite.
-bool GlatterBlock(const double* xs, const double* ys, qsizetype i, qsizetype ende,
-                  const TForm& form, double cx, double cy, double& vorX, double& vorY, double& min,
-                  double& minX, double& max, double& maxX, double (&summen)[6]) {
-    double bmin = min, bmax = max, probe = 0;
-    for (qsizetype j = i; j < ende; ++j) {
-        const double y = form.Y(ys[j]);
-        probe += y - y; // NaN as soon as one value is not finite
-        bmin = y < bmin ? y : bmin;
-        bmax = y > bmax ? y : bmax;
-    }
-    if (probe != 0) {
-        return false;
-    }
-    if (bmin < min) {
-        for (qsizetype j = i;; ++j) {
-            if (form.Y(ys[j]) == bmin) {
-                min = bmin;
-                minX = form.X(xs[j]);
-                break;
-            }
-        }
-    }
-    if (bmax > max) {
-        for (qsizetype j = i;; ++j) {
-            if (form.Y(ys[j]) == bmax) {
-                max = bmax;
-                maxX = form.X(xs[j]);
-                break;
-            }
-        }
-    }
-    double a[6] = {}, b[6] = {};
-    double vx = vorX, vy = vorY;
-    qsizetype j = i;
-    for (; j + 1 < ende; j += 2) {
-        const double x0 = form.X(xs[j]), y0 = form.Y(ys[j]);
-        const double x1 = form.X(xs[j + 1]), y1 = form.Y(ys[j + 1]);
-        const double d0 = y0 - cy, e0 = x0 - cx, d1 = y1 - cy, e1 = x1 - cx;
-        a[0] += d0;
-        b[0] += d1;
-        a[1] += d0 * d0;
-        b[1] += d1 * d1;
-        a[2] += e0;
-        b[2] += e1;
-        a[3] += e0 * e0;
-        b[3] += e1 * e1;
-        a[4] += e0 * d0;
-        b[4] += e1 * d1;
-        a[5] += (x0 - vx) * (y0 + vy);
-        b[5] += (x1 - x0) * (y1 + y0);
-        vx = x1;
-        vy = y1;
-    }
-    if (j < ende) {
-        const double x0 = form.X(xs[j]), y0 = form.Y(ys[j]);
-        const double d0 = y0 - cy, e0 = x0 - cx;
-        a[0] += d0;
-        a[1] += d0 * d0;
-        a[2] += e0;
-        a[3] += e0 * e0;
-        a[4] += e0 * d0;
-        a[5] += (x0 - vx) * (y0 + vy);
-        vx = x0;
-        vy = y0;
-    }
-    for (int z = 0; z < 6; ++z) {
-        summen[z] = a[z] + b[z];
-    }
-    vorX = vx;
-    vorY = vy;
-    return true;
-}
-
-template <bool Pruefen>
 void ErsterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double lo, double hi,
                      TErsterDurchlauf& r) {
     const double* xs = k.Werte[0].constData();
@@ -141,7 +59,7 @@ void ErsterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double l
     for (; i < ende; ++i) {
         x = form.X(xs[i]);
         y = form.Y(ys[i]);
-        if (Gilt<Pruefen>(x, y, lo, hi)) {
+        if (Gilt(x, y, lo, hi)) {
             break;
         }
     }
@@ -156,26 +74,11 @@ void ErsterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double l
     ++i;
     while (i < ende) {
         const qsizetype blockEnde = std::min(ende, i + kBlock);
-        if constexpr (!Pruefen) {
-            double summen[6];
-            if (vorher && GlatterBlock(xs, ys, i, blockEnde, form, cx, cy, vorX, vorY, min, minX,
-                                       max, maxX, summen)) {
-                anzahl += blockEnde - i;
-                i = blockEnde;
-                r.D.Addieren(summen[0]);
-                r.DD.Addieren(summen[1]);
-                r.E.Addieren(summen[2]);
-                r.EE.Addieren(summen[3]);
-                r.ED.Addieren(summen[4]);
-                r.Flaeche.Addieren(summen[5]);
-                continue;
-            }
-        }
         double sd = 0, sdd = 0, se = 0, see = 0, sed = 0, fl = 0;
         for (; i < blockEnde; ++i) {
             x = form.X(xs[i]);
             y = form.Y(ys[i]);
-            if (!Gilt<Pruefen>(x, y, lo, hi)) {
+            if (!Gilt(x, y, lo, hi)) {
                 vorher = false;
                 continue;
             }
@@ -224,7 +127,6 @@ struct TZweiterDurchlauf {
     TNeumaierSumme XX, YY, XY;
 };
 
-template <bool Pruefen>
 void ZweiterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double lo, double hi,
                       double mx, double my, TZweiterDurchlauf& r) {
     const double* xs = k.Werte[0].constData();
@@ -236,7 +138,7 @@ void ZweiterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double 
         for (; i < blockEnde; ++i) {
             const double x = form.X(xs[i]);
             const double y = form.Y(ys[i]);
-            if (!Gilt<Pruefen>(x, y, lo, hi)) {
+            if (!Gilt(x, y, lo, hi)) {
                 continue;
             }
             const double e = x - mx;
@@ -268,12 +170,11 @@ qsizetype Suchen(const TKurve& k, double grenze, bool oderGleich) {
     return lo;
 }
 
-template <bool Pruefen>
 TKurvenStatistik Auswerten(const TKurve& k, qsizetype anfang, qsizetype ende, double lo, double hi,
                            bool datumZeit) {
     TKurvenStatistik s;
     TErsterDurchlauf r;
-    ErsterDurchlauf<Pruefen>(k, anfang, ende, lo, hi, r);
+    ErsterDurchlauf(k, anfang, ende, lo, hi, r);
     s.Anzahl = r.N;
     if (r.N == 0) {
         return s;
@@ -292,7 +193,7 @@ TKurvenStatistik Auswerten(const TKurve& k, qsizetype anfang, qsizetype ende, do
         // The first point lay far from the others (a spike, a step): the differences to it
         // were large and their squares cancelled. Sum once more around the means.
         TZweiterDurchlauf z;
-        ZweiterDurchlauf<Pruefen>(k, anfang, ende, lo, hi, mx, my, z);
+        ZweiterDurchlauf(k, anfang, ende, lo, hi, mx, my, z);
         syy = z.YY.Wert();
         sxx = z.XX.Wert();
         sxy = z.XY.Wert();
@@ -343,6 +244,15 @@ bool XAufsteigend(const TKurve& k) {
     return true;
 }
 
+std::pair<qsizetype, qsizetype> Punktbereich(const TKurve& k, double von, double bis) {
+    if (std::isnan(von) || std::isnan(bis)) {
+        return {0, 0};
+    }
+    const qsizetype anfang = Suchen(k, std::min(von, bis), false);
+    const qsizetype ende = Suchen(k, std::max(von, bis), true);
+    return {anfang, std::max(anfang, ende)};
+}
+
 TKurvenStatistik KurveAuswerten(const TKurve& k, double von, double bis, bool datumZeit,
                                 std::optional<bool> aufsteigend) {
     const double lo = std::min(von, bis);
@@ -352,12 +262,12 @@ TKurvenStatistik KurveAuswerten(const TKurve& k, double von, double bis, bool da
     if (std::isnan(von) || std::isnan(bis) || n == 0) {
         // nothing to sum
     } else if (n == k.Werte[0].size() && (aufsteigend ? *aufsteigend : XAufsteigend(k))) {
-        // Sorted X: the range is one run of points, found by halving.
-        const qsizetype anfang = Suchen(k, lo, false);
-        const qsizetype ende = Suchen(k, hi, true);
-        s = Auswerten<false>(k, anfang, std::max(anfang, ende), lo, hi, datumZeit);
+        // Sorted X: the range is one run of points, found by halving, and summed in the
+        // blocks a summary (TKurvenSummen) would hold.
+        const auto [anfang, ende] = Punktbereich(k, von, bis);
+        s = TKurvenSummen::Bereich(k, anfang, ende, datumZeit, nullptr);
     } else {
-        s = Auswerten<true>(k, 0, n, lo, hi, datumZeit);
+        s = Auswerten(k, 0, n, lo, hi, datumZeit);
     }
     s.Name = k.Name;
     s.AchseRechts = k.AchseRechts;
@@ -365,21 +275,40 @@ TKurvenStatistik KurveAuswerten(const TKurve& k, double von, double bis, bool da
 }
 
 QVector<TKurvenStatistik> DiagrammAuswerten(const TDiagramm& d, double von, double bis,
-                                            const QVector<bool>& aufsteigend) {
-    const bool bekannt = aufsteigend.size() == d.Kurven.size();
+                                            const QVector<TKurvenSummen>& summen) {
     QVector<TKurvenStatistik> liste;
     for (qsizetype i = 0; i < d.Kurven.size(); ++i) {
         const TKurve& k = d.Kurven[i];
         if (!k.Sichtbar) {
             continue;
         }
-        TKurvenStatistik s =
-            KurveAuswerten(k, von, bis, d.DatumZeitAchse,
-                           bekannt ? std::optional<bool>(aufsteigend[i]) : std::nullopt);
+        TKurvenStatistik s;
+        if (i < summen.size() && summen[i].Passt(k)) {
+            s = summen[i].Auswerten(von, bis, d.DatumZeitAchse);
+            s.Name = k.Name;
+            s.AchseRechts = k.AchseRechts;
+        } else {
+            s = KurveAuswerten(k, von, bis, d.DatumZeitAchse);
+        }
         s.Kurve = i;
         liste.append(s);
     }
     return liste;
+}
+
+qsizetype SummenNachfuehren(const TDiagramm& d, QVector<TKurvenSummen>& summen) {
+    summen.resize(d.Kurven.size());
+    qsizetype neu = 0;
+    for (qsizetype i = 0; i < d.Kurven.size(); ++i) {
+        const TKurve& k = d.Kurven[i];
+        if (!k.Sichtbar) {
+            summen[i] = TKurvenSummen(); // lets go of the values of a hidden curve
+        } else if (!summen[i].Passt(k)) {
+            summen[i] = TKurvenSummen(k);
+            ++neu;
+        }
+    }
+    return neu;
 }
 
 TBereich Bereich(const TDiagramm& d, double sichtbarVon, double sichtbarBis) {

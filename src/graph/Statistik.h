@@ -2,9 +2,11 @@
 
 #include "graph/TDiagramm.h"
 #include "graph/TKurvenStatistik.h"
+#include "graph/TKurvenSummen.h"
 
 #include <QVector>
 #include <optional>
+#include <utility>
 
 // The figures between the two markers (or over the visible X range) and the values at a
 // given X. Every number the graph window's table, its copy and export and `orvan-cli stats`
@@ -22,10 +24,19 @@ inline constexpr double kSekundenProTag = 86400;
 TKurvenStatistik KurveAuswerten(const TKurve& k, double von, double bis, bool datumZeit,
                                 std::optional<bool> aufsteigend = std::nullopt);
 
-// Every visible curve of the document, in curve order. `aufsteigend`, when it has one
-// entry per curve: the order of each curve's X, as for KurveAuswerten.
+// Every visible curve of the document, in curve order. `summen`: one summary per curve
+// (SummenNachfuehren); a curve whose summary does not fit it is summed point by point,
+// with the same figures.
 QVector<TKurvenStatistik> DiagrammAuswerten(const TDiagramm& d, double von, double bis,
-                                            const QVector<bool>& aufsteigend = {});
+                                            const QVector<TKurvenSummen>& summen = {});
+
+// Makes `summen` hold one summary per curve: built again for a visible curve whose values
+// or factors changed, emptied for a hidden one. Returns how many were built.
+qsizetype SummenNachfuehren(const TDiagramm& d, QVector<TKurvenSummen>& summen);
+
+// The points [first, second) of a curve with rising shown X whose X lie between `von` and
+// `bis` (either order, both ends included).
+std::pair<qsizetype, qsizetype> Punktbereich(const TKurve& k, double von, double bis);
 
 // The range the figures cover: between the markers when both are set, otherwise the
 // visible X range handed in.

@@ -3,6 +3,7 @@
 #include "graph/Statistik.h"
 #include "graph/TKurvenStatistik.h"
 #include "shell/TEinheiten.h"
+#include "shell/TSprachTexte.h"
 #include "shell/TErgebnis.h"
 
 #include <QList>
@@ -15,6 +16,56 @@
 // A figure without a value (see TKurvenStatistik) is an empty field.
 namespace StatistikTabelle {
 
+// The captions of the table. The defaults are the fixed header of `orvan-cli stats` (what
+// scripts read); the graph window takes them from the language texts (Beschriftung).
+struct TBeschriftung {
+    QString Bereich = QStringLiteral("Bereich");
+    QString Marker = QStringLiteral("Marker");
+    QString Sichtbar = QStringLiteral("Sichtbarer Bereich");
+    QString Einheit = QStringLiteral("Einheit"); // also the curve's unit in "[Einheit·s]"
+    // One per column from "Kurve" to "Cursor"; Integral and Steigung get their unit added.
+    QStringList Spalten{QStringLiteral("Kurve"),
+                        QStringLiteral("Einheit"),
+                        QStringLiteral("Punkte"),
+                        QStringLiteral("Minimum"),
+                        QStringLiteral("X Minimum"),
+                        QStringLiteral("Maximum"),
+                        QStringLiteral("X Maximum"),
+                        QStringLiteral("Mittelwert"),
+                        QStringLiteral("Standardabweichung"),
+                        QStringLiteral("RMS"),
+                        QStringLiteral("Erster"),
+                        QStringLiteral("Letzter"),
+                        QStringLiteral("Differenz"),
+                        QStringLiteral("Integral"),
+                        QStringLiteral("Steigung"),
+                        QStringLiteral("Cursor")};
+};
+// The captions in the user's language; `kurz`: the short column captions of the table on
+// screen (the full ones belong in its header's tool tips, its copy and its export).
+TBeschriftung Beschriftung(const TSprachTexte& t, bool kurz = false);
+
+// Column numbers of the row fields.
+enum TSpalte {
+    spKurve,
+    spEinheit,
+    spPunkte,
+    spMinimum,
+    spXMinimum,
+    spMaximum,
+    spXMaximum,
+    spMittelwert,
+    spStandardabweichung,
+    spRMS,
+    spErster,
+    spLetzter,
+    spDifferenz,
+    spIntegral,
+    spSteigung,
+    spCursor,
+    spAnzahl
+};
+
 struct TFormat {
     QString XEinheit;     // unit symbol of the bottom axis (may be empty)
     QString EinheitLinks; // unit symbols of the left and right axis
@@ -23,7 +74,17 @@ struct TFormat {
     QString DatumZeitMuster = QStringLiteral("dd.mm.yyyy hh:nn:ss.zzz");
     QString (*Zahl)(double) = nullptr; // number form; nullptr: Zahlen::GleitzahlText
     bool Cursor = false;               // a last column with the value at the cross-hair
+    // Numbers for the eye (Anzeige): as many digits as the row's values call for instead of
+    // every digit (see AnzeigeStellen); copies and files keep every digit.
+    bool Anzeige = false;
+    TBeschriftung Texte;
 };
+
+// Decimals for the Y figures of a row on screen: four significant digits of the row's
+// spread (maximum - minimum), or six of the value itself when all values are equal.
+int AnzeigeStellen(const TKurvenStatistik& s);
+// A number on screen with `stellen` decimals; std::nullopt: six significant digits.
+QString AnzeigeZahl(double wert, std::optional<int> stellen);
 
 // The format for a document: the axes' unit symbols (as the read-out finds them: the last
 // entry from the second on whose Name equals the axis' unit) and its date/time flag.
@@ -33,8 +94,8 @@ TFormat FormatFuer(const TDiagramm& d, const TEinheitenListe& einheiten,
 // unit, left out) has that name.
 QString EinheitZeichen(const TEinheitenListe& einheiten, const QString& name);
 
-// The first line: which range the rows cover, "Marker" or "Sichtbarer Bereich" (or
-// `art` when given) and both ends.
+// The first line: which range the rows cover, "Marker" or "Sichtbarer Bereich" (their
+// captions, or `art` when given) and both ends.
 QStringList BereichZeile(const Statistik::TBereich& bereich, const TFormat& f,
                          const QString& art = QString());
 QStringList Kopf(const TFormat& f);

@@ -3,6 +3,10 @@
 // and the nearest point; random ranges against a plain long-double computation.
 #include "graph/Statistik.h"
 #include "graph/StatistikTabelle.h"
+#include "shell/TSprachTexte.h"
+#include "shell/Zahlen.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -427,4 +431,102 @@ TEST(StatistikTabelle, RowsAsTabSeparatedText) {
     EXPECT_EQ(zeile[4], QStringLiteral("09.12.2025 00:00")); // X of the minimum as a date
     EXPECT_EQ(zeile[13], QStringLiteral("86400"));           // (1 + 3) / 2 * 43200 s
     EXPECT_EQ(zeile[15], QString());                         // no cursor value: empty field
+}
+
+namespace {
+
+// The language texts of the shipped language file's "English" section.
+TSprachTexte Englisch() {
+    TSprachTexte t;
+    QFile datei(QStringLiteral(ORVAN_SOURCE_DIR "/resources/Sprache.cfg"));
+    EXPECT_TRUE(datei.open(QIODevice::ReadOnly));
+    bool drin = false;
+    for (const QString& zeile : QString::fromUtf8(datei.readAll()).split(u'\n')) {
+        if (zeile.startsWith(u'[')) {
+            drin = zeile.trimmed() == QStringLiteral("[English]");
+        } else if (const qsizetype gleich = zeile.indexOf(u'='); drin && gleich > 0) {
+            if (QString* text = t.Suchen(zeile.left(gleich))) {
+                *text = zeile.mid(gleich + 1).trimmed();
+            }
+        }
+    }
+    return t;
+}
+
+} // namespace
+
+// The table's captions: the fixed header that scripts read by default, the user's language
+// in the window (full for copy and export, short on screen).
+TEST(StatistikTabelle, CaptionsComeFromTheLanguageTexts) {
+    StatistikTabelle::TFormat f;
+    f.Cursor = true;
+    f.XEinheit = QStringLiteral("mm");
+    const QString fest =
+        QStringLiteral("Kurve\tEinheit\tPunkte\tMinimum\tX Minimum\tMaximum\tX Maximum\t"
+                       "Mittelwert\tStandardabweichung\tRMS\tErster\tLetzter\tDifferenz\t"
+                       "Integral [Einheit·mm]\tSteigung [Einheit/mm]\tCursor\n");
+    EXPECT_EQ(StatistikTabelle::TabText({StatistikTabelle::Kopf(f)}), fest);
+    EXPECT_EQ(StatistikTabelle::BereichZeile({1, 2, false}, f)[1],
+              QStringLiteral("Sichtbarer Bereich"));
+
+    // The built-in German texts give the same header as the fixed one.
+    StatistikTabelle::TFormat deutsch = f;
+    deutsch.Texte = StatistikTabelle::Beschriftung(TSprachTexte());
+    EXPECT_EQ(StatistikTabelle::TabText({StatistikTabelle::Kopf(deutsch)}), fest);
+
+    const TSprachTexte englisch = Englisch();
+    StatistikTabelle::TFormat e = f;
+    e.Texte = StatistikTabelle::Beschriftung(englisch);
+    const QStringList kopf = StatistikTabelle::Kopf(e);
+    ASSERT_EQ(kopf.size(), StatistikTabelle::spAnzahl);
+    EXPECT_EQ(kopf[StatistikTabelle::spKurve], QStringLiteral("Curve"));
+    EXPECT_EQ(kopf[StatistikTabelle::spMittelwert], QStringLiteral("Mean"));
+    EXPECT_EQ(kopf[StatistikTabelle::spStandardabweichung], QStringLiteral("Standard deviation"));
+    EXPECT_EQ(kopf[StatistikTabelle::spIntegral], QStringLiteral("Integral [Unit·mm]"));
+    EXPECT_EQ(kopf[StatistikTabelle::spSteigung], QStringLiteral("Slope [Unit/mm]"));
+    EXPECT_EQ(StatistikTabelle::BereichZeile({1, 2, true}, e).mid(0, 2),
+              QStringList({QStringLiteral("Range"), QStringLiteral("Markers")}));
+    e.Texte = StatistikTabelle::Beschriftung(englisch, true);
+    EXPECT_EQ(StatistikTabelle::Kopf(e)[StatistikTabelle::spStandardabweichung],
+              QStringLiteral("Std. dev."));
+}
+
+// On screen a row shows four significant digits of its spread, or six of its value when
+// all values are equal; copies keep every digit.
+TEST(StatistikTabelle, NumbersOnScreenHaveTheDigitsTheValuesCallFor) {
+    struct TFall {
+        const char* Name;
+        QVector<double> Y;
+        int Stellen;
+        const char* Mittelwert; // on screen
+    } const faelle[] = {
+        {"values near a million, spread 0.5",
+         {1e6 + 0.25, 1e6 - 0.25, 1e6 + 0.125},
+         4,
+         "1000000.0417"},
+        {"temperatures", {21.5, 23.25, 22.0}, 3, "22.250"},
+        {"large spread", {-1500, 2500, 1000}, 0, "667"},
+        {"all equal", {0.0123456789, 0.0123456789}, 7, "0.0123457"},
+        {"all zero", {0, 0}, 0, "0"},
+    };
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        QVector<double> x;
+        for (qsizetype i = 0; i < f.Y.size(); ++i) {
+            x << double(i);
+        }
+        const TKurvenStatistik s = Statistik::KurveAuswerten(Kurve(x, f.Y), 0, 10, false);
+        EXPECT_EQ(StatistikTabelle::AnzeigeStellen(s), f.Stellen);
+        StatistikTabelle::TFormat format;
+        format.Anzeige = true;
+        const QStringList zeile = StatistikTabelle::Zeile(s, format);
+        EXPECT_EQ(zeile[StatistikTabelle::spMittelwert], QLatin1String(f.Mittelwert));
+        // Without the screen form: every digit.
+        EXPECT_EQ(StatistikTabelle::Zeile(s, StatistikTabelle::TFormat())[7],
+                  Zahlen::GleitzahlText(*s.Mittelwert));
+    }
+    EXPECT_EQ(StatistikTabelle::AnzeigeZahl(-0.0001, 2), QStringLiteral("0.00"));
+    EXPECT_EQ(StatistikTabelle::AnzeigeZahl(1234567.0, std::nullopt),
+              QStringLiteral("1.23457e+06"));
+    EXPECT_EQ(StatistikTabelle::AnzeigeZahl(2020, std::nullopt), QStringLiteral("2020"));
 }

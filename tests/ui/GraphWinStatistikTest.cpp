@@ -4,6 +4,7 @@
 #include "UiTestHilfen.h"
 
 #include "graph/Statistik.h"
+#include "graph/StatistikTabelle.h"
 #include "graph/ui/TStatistikTafel.h"
 #include "shell/Zahlen.h"
 
@@ -56,6 +57,8 @@ struct TStatistikFenster : TGraphProgramm {
 
     QTableWidget& Tabelle() const { return *G->StatistikTafel->Tabelle; }
     QString Feld(int zeile, int spalte) const { return Tabelle().item(zeile, spalte)->text(); }
+    // The full text of a field (its tool tip), as copy and export give it.
+    QString Voll(int zeile, int spalte) const { return Tabelle().item(zeile, spalte)->toolTip(); }
     int Spalte(const QString& kopf) const {
         for (int c = 0; c < Tabelle().columnCount(); ++c) {
             if (Tabelle().horizontalHeaderItem(c)->text().startsWith(kopf)) {
@@ -105,18 +108,21 @@ TEST(GraphWinStatistik, MovingAMarkerChangesTheTable) {
         f.G->StatistikTafel->LblBereich->text().startsWith(QStringLiteral("Bereich  Marker")));
     const int n1 = Anzahl(d.Marker1X, d.Marker2X);
     EXPECT_EQ(f.Feld(0, f.Spalte("Punkte")), QString::number(n1));
-    const QString vorher = f.Feld(0, f.Spalte("Mittelwert"));
+    const QString vorher = f.Feld(0, f.Spalte("Mittel"));
 
     // Marker 1 moves to the right of marker 2: the table follows (reverse order is fine).
     f.MarkerSetzen(0, 90.6);
     const int n2 = Anzahl(d.Marker1X, d.Marker2X);
     ASSERT_NE(n1, n2);
     EXPECT_EQ(f.Feld(0, f.Spalte("Punkte")), QString::number(n2));
-    EXPECT_NE(f.Feld(0, f.Spalte("Mittelwert")), vorher);
-    // The figures are the core's, in the table's number form.
+    EXPECT_NE(f.Feld(0, f.Spalte("Mittel")), vorher);
+    // The figures are the core's: on screen with the digits the row calls for, in full in
+    // the tool tip.
     const TKurvenStatistik s =
         Statistik::KurveAuswerten(d.Kurven[0], d.Marker1X, d.Marker2X, false);
-    EXPECT_EQ(f.Feld(0, f.Spalte("Mittelwert")), Zahlen::GleitzahlText(*s.Mittelwert));
+    EXPECT_EQ(f.Feld(0, f.Spalte("Mittel")),
+              StatistikTabelle::AnzeigeZahl(*s.Mittelwert, StatistikTabelle::AnzeigeStellen(s)));
+    EXPECT_EQ(f.Voll(0, f.Spalte("Mittel")), Zahlen::GleitzahlText(*s.Mittelwert));
     EXPECT_EQ(f.Feld(0, f.Spalte("Steigung")), QStringLiteral("2"));
 
     // A curve that changes (hidden) leaves the table.
@@ -139,8 +145,10 @@ TEST(GraphWinStatistik, CursorColumnSnapCopyAndExport) {
     const double a = std::floor(x), b = a + 1;
     const double quadrat = a * a / 100 + (x - a) * (b * b - a * a) / 100;
     const int cursor = f.Spalte("Cursor");
-    EXPECT_EQ(f.Feld(0, cursor), Zahlen::GleitzahlText(2 * x + 1));
-    EXPECT_NEAR(Zahlen::GleitzahlLesen(f.Feld(1, cursor)).value_or(-1), quadrat, 1e-9);
+    EXPECT_EQ(f.Voll(0, cursor), Zahlen::GleitzahlText(2 * x + 1));
+    EXPECT_NEAR(Zahlen::GleitzahlLesen(f.Voll(1, cursor)).value_or(-1), quadrat, 1e-9);
+    // On screen with the row's decimals: "Gerade" spans 200 (four digits: one decimal).
+    EXPECT_EQ(f.Feld(0, cursor), QString::number(2 * x + 1, 'f', 1));
 
     // Snapping to "Quadrat": the marker lands on its nearest point, value on the right axis.
     f.G->StatistikTafel->CmbFangen->setCurrentIndex(2);

@@ -4,6 +4,7 @@
 #include "graph/TAnsichtZustand.h"
 #include "graph/TDiagramm.h"
 #include "graph/TGraphAnsicht.h"
+#include "graph/TKurvenSummen.h"
 #include "graph/TZoomVerlauf.h"
 #include "shell/TErgebnis.h"
 
@@ -229,6 +230,10 @@ private:
     quint64 FStatistikStand = 1; // counts the rebuilds of the series
     std::optional<TStatistikStand> FStatistikBerechnet;
     QVector<qsizetype> FStatistikKurven; // curve index of each table row
+    QVector<int> FStatistikStellen;      // decimals of each row on screen
+    // One block summary per curve, built again only when a curve's values change, so that
+    // moving a marker costs a look into the summaries rather than a pass over every point.
+    QVector<TKurvenSummen> FSummen;
     std::optional<double> FCursorX;
     // Navigation: the views shown before, and an axis being dragged (-1: none) with the value
     // under the mouse where the drag began.

@@ -18,13 +18,13 @@
 #include <QToolButton>
 
 QWidget* TMDIGraphWin::StatistikAnlegen() {
-    StatistikTafel = new TStatistikTafel(this);
+    StatistikTafel = new TStatistikTafel(FApp.Texte, this);
     StatistikTafel->setMinimumHeight(110);
     StatistikTafel->setVisible(FApp.AppConst.FensterStatistik);
     FStatistikKnopf = new QToolButton(this);
     FStatistikKnopf->setObjectName(QStringLiteral("BtnStatistik"));
-    FStatistikKnopf->setText(QStringLiteral("Statistik"));
-    FStatistikKnopf->setToolTip(QStringLiteral("Statistik zwischen den Markern zeigen"));
+    FStatistikKnopf->setText(FApp.Texte.BtnStatistikCaption);
+    FStatistikKnopf->setToolTip(FApp.Texte.BtnStatistikHint);
     FStatistikKnopf->setCheckable(true);
     FStatistikKnopf->setChecked(FApp.AppConst.FensterStatistik);
     StatusBar2->addPermanentWidget(FStatistikKnopf);
@@ -81,21 +81,32 @@ void TMDIGraphWin::StatistikBerechnen() {
         return; // nothing the figures depend on has changed
     }
     FStatistikBerechnet = stand;
+    // The full form for copy and export, the short form for the eye.
     StatistikTabelle::TFormat f = StatistikTabelle::FormatFuer(Diagramm, FApp.AppConst.Einheiten,
                                                                FApp.AppConst.ZeitDatumsformat);
     f.Cursor = true;
+    f.Texte = StatistikTabelle::Beschriftung(FApp.Texte);
+    StatistikTabelle::TFormat kurz = f;
+    kurz.Anzeige = true;
+    kurz.Texte = StatistikTabelle::Beschriftung(FApp.Texte, true);
+    Statistik::SummenNachfuehren(Diagramm, FSummen);
     const QVector<TKurvenStatistik> liste =
-        Statistik::DiagrammAuswerten(Diagramm, bereich.Von, bereich.Bis, XAufsteigend());
+        Statistik::DiagrammAuswerten(Diagramm, bereich.Von, bereich.Bis, FSummen);
     QList<QStringList> zeilen{StatistikTabelle::BereichZeile(bereich, f),
                               StatistikTabelle::Kopf(f)};
+    QList<QStringList> anzeige{StatistikTabelle::BereichZeile(bereich, kurz),
+                               StatistikTabelle::Kopf(kurz)};
     QStringList namen;
     FStatistikKurven.clear();
+    FStatistikStellen.clear();
     for (const TKurvenStatistik& s : liste) {
         zeilen << StatistikTabelle::Zeile(s, f);
+        anzeige << StatistikTabelle::Zeile(s, kurz);
         namen << s.Name;
         FStatistikKurven << s.Kurve;
+        FStatistikStellen << StatistikTabelle::AnzeigeStellen(s);
     }
-    StatistikTafel->Zeigen(zeilen);
+    StatistikTafel->Zeigen(zeilen, anzeige);
     StatistikTafel->FangKurvenSetzen(namen);
     StatistikCursor(FCursorX);
 }
@@ -106,9 +117,9 @@ void TMDIGraphWin::StatistikCursor(std::optional<double> x) {
         return;
     }
     const QVector<bool> aufsteigend = XAufsteigend();
-    StatistikTabelle::TFormat f;
-    QStringList werte;
-    for (qsizetype i : FStatistikKurven) {
+    QStringList werte, anzeige;
+    for (qsizetype r = 0; r < FStatistikKurven.size(); ++r) {
+        const qsizetype i = FStatistikKurven[r];
         std::optional<double> wert;
         if (x && i < Diagramm.Kurven.size()) {
             wert = Statistik::WertBei(Diagramm.Kurven[i], *x,
@@ -116,8 +127,10 @@ void TMDIGraphWin::StatistikCursor(std::optional<double> x) {
                                                              : std::nullopt);
         }
         werte << (wert ? Zahlen::GleitzahlText(*wert) : QString());
+        anzeige << (wert ? StatistikTabelle::AnzeigeZahl(*wert, FStatistikStellen.value(r))
+                         : QString());
     }
-    StatistikTafel->CursorZeigen(werte);
+    StatistikTafel->CursorZeigen(werte, anzeige);
 }
 
 void TMDIGraphWin::MarkerFangen(int nummer) {
@@ -146,9 +159,9 @@ void TMDIGraphWin::MarkerFangen(int nummer) {
 
 void TMDIGraphWin::StatistikExportieren() {
     const TSprachTexte& t = FApp.Texte;
-    TDateiDialog dialog = DateiDialogVorlage(FApp, QStringLiteral("Statistik exportieren"),
+    TDateiDialog dialog = DateiDialogVorlage(FApp, t.StatistikExportCaption,
                                              t.ExportTextDateienText, QStringLiteral(".txt"));
-    dialog.DateiName = QFileInfo(windowTitle()).completeBaseName() + QStringLiteral("-Statistik");
+    dialog.DateiName = QFileInfo(windowTitle()).completeBaseName() + t.StatistikDateiText;
     SpeicherAblauf::TSchritte schritte;
     schritte.Schreiben = [this](const QString& name) -> bool {
         StatistikBerechnen();
