@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     TParser parser;
     TDiagramm d;
     start = Uhrzeit::now();
-    const TImportErgebnis e = DateiInDiagramm(app, TKurve(), parser, m, d);
+    const TErgebnis e = DateiInDiagramm(app, TKurve(), parser, m, d);
     const double import = Sekunden(start);
     if (!e || d.Kurven.size() != kKanaele) {
         std::fprintf(stderr, "import failed\n");
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     mb.Auftrag.AnzahlReihen = quint8(mb.Messreihen.size());
     TDiagramm db;
     start = Uhrzeit::now();
-    const TImportErgebnis eb = DateiInDiagramm(app, TKurve(), parser, mb, db);
+    const TErgebnis eb = DateiInDiagramm(app, TKurve(), parser, mb, db);
     const double berechnet = Sekunden(start);
     if (!eb || db.Kurven.size() != kKanaele + 2 || db.Kurven[4].Werte[0].size() != takte - 1) {
         std::fprintf(stderr, "import with calculated series failed\n");

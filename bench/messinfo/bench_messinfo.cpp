@@ -6,8 +6,8 @@
 //  - picking the file in the dialog (the read included) and selecting series 2;
 //  - scrolling the value grid to its last row and painting it.
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+#include "catalogue/GeraeteKatalog.h"
 #include "common/BenchMessung.h"
-#include "device/GeraeteKatalog.h"
 #include "measurement/MessDateiLeser.h"
 #include "measurement/ui/TMessInfoForm.h"
 #include "measurement/ui/TWerteTabelle.h"

@@ -4,7 +4,7 @@
 // one role only, so that a run does not parse every input three times over. Every reader must
 // end without a fault, and the configuration as the program would write it back must read
 // back to the same text.
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "shell/Konfiguration.h"
 #include "shell/Sprache.h"
 #include "shell/TIniDatei.h"

@@ -1,7 +1,7 @@
 #include "app/AnwendungStarten.h"
 
 #include "app/TAnwendung.h"
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "graph/GraphDefaults.h"
 #include "shell/HilfeSeite.h"
 #include "shell/Konfiguration.h"

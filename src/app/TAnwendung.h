@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/TGeraet.h"
+#include "catalogue/TGeraet.h"
 #include "device/TGeraetUmgebung.h"
 #include "graph/TDiagramm.h"
 #include "measurement/TMessDatei.h"

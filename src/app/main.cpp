@@ -4,6 +4,7 @@
 #include "app/ui/TMainForm.h"
 #include "app/ui/TOrvanApplikation.h"
 #include "device/ui/TGeraetForm.h"
+#include "shell/Fehleranzeige.h"
 #include "shell/HilfeSeite.h"
 #include "shell/ProgrammStart.h"
 #include "shell/VersionsInfo.h"
@@ -65,9 +66,10 @@ int main(int argc, char* argv[]) {
     try {
         const QString programm = QCoreApplication::applicationFilePath();
         AnwendungStarten(app, programm, ProgrammPfadErmitteln(programm));
+        TOrvanApplikation::QtSpracheSetzen(app.AppConst.Sprache);
         hauptfenster = std::make_unique<TMainForm>(app);
     } catch (const std::exception& fehler) {
-        TOrvanApplikation::FehlerZeigen(&benutzer, QString::fromUtf8(fehler.what()));
+        FehlerZeigen(&benutzer, QString::fromUtf8(fehler.what()));
         return 1;
     }
     // Device runs: the serial port and the progress dialog over the main window.

@@ -2,6 +2,7 @@
 #include "cli/MessDateiJsonStrom.h"
 #include "cli/TCliKontext.h"
 #include "measurement/MessDateiLeser.h"
+#include "shell/Meldungen.h"
 
 #include <QJsonArray>
 #include <cstdio>
@@ -27,7 +28,7 @@ int Dump(TCliKontext& k, const QStringList& argumente) {
     const TEinleseErgebnis e = MessDateiEinlesen(k.App, datei, nurAuftrag, k.App.ArbeitsDatei);
     if (e.Weg == TEinleseWeg::RohGelesen || e.Weg == TEinleseWeg::Abgelehnt) {
         // Whatever the answer, the file was not in the expected format.
-        k.App.Nachricht(2, datei);
+        k.App.Nachricht(Meldung::FalschesDateiformat, datei);
     }
     if (e.Weg == TEinleseWeg::Fehler) {
         Fehlerausgabe(QStringLiteral("error: ") + e.Lesen.Meldung);

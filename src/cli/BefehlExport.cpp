@@ -20,9 +20,8 @@ int ExportBefehl(TCliKontext& k, const QStringList& argumente) {
     if (!GraphDatei::GraphDateiOeffnen(k.App, graph, d)) {
         return cliAbgelehnt;
     }
-    QString fehler;
-    if (!Export::Exportieren(ziel, d, &fehler)) {
-        Fehlerausgabe(QStringLiteral("export: cannot write %1: %2").arg(ziel, fehler));
+    if (const TErgebnis e = Export::Exportieren(ziel, d); !e) {
+        Fehlerausgabe(QStringLiteral("export: cannot write %1: %2").arg(ziel, e.Meldung));
         return cliFehler;
     }
     return cliFertig;

@@ -9,6 +9,7 @@
 #include "measurement/MessDateiLeser.h"
 #include "shell/DateiPruefung.h"
 #include "shell/DatumZeit.h"
+#include "shell/Meldungen.h"
 #include "shell/Textkodierung.h"
 #include "shell/Uhr.h"
 
@@ -85,14 +86,14 @@ int Lesen(TCliKontext& k, const QStringList& a) {
     const TAuslesen gelesen = GeraetAuslesen(k.App, k.App.Geraete, k.App.AktuellesGeraet, a[0]);
     const auto& datei = gelesen.Datei;
     if (!datei) {
-        k.App.Nachricht(25);
+        k.App.Nachricht(Meldung::MessdateiLesefehler);
         TeilNennen(gelesen.Teil);
         return cliGeraet;
     }
     Ausgabe(*datei);
     // The check the main window makes before it reads the file.
     if (!MessDateiPruefen(k.App, *datei, k.App.ArbeitsDatei)) {
-        k.App.Nachricht(3, QStringLiteral("???"));
+        k.App.Nachricht(Meldung::GeraetNichtImKatalog, QStringLiteral("???"));
         return cliAbgelehnt;
     }
     return cliFertig;
@@ -186,7 +187,7 @@ int AuftragSendenBefehl(TCliKontext& k, const QStringList& argumente) {
         return cliAbgelehnt;
     }
     if (!MessDateiPruefen(k.App, a[0], k.App.ArbeitsDatei)) {
-        k.App.Nachricht(3, QStringLiteral("???"));
+        k.App.Nachricht(Meldung::GeraetNichtImKatalog, QStringLiteral("???"));
         return cliAbgelehnt;
     }
     TMessDatei auftrag = k.App.ArbeitsDatei;

@@ -6,6 +6,7 @@
 #include "graph/GraphDatei.h"
 #include "measurement/MessDateiLeser.h"
 #include "shell/DateiPruefung.h"
+#include "shell/Meldungen.h"
 
 namespace {
 
@@ -45,23 +46,21 @@ int GraphBefehl(TCliKontext& k, const QStringList& argumente) {
         if (e.Weg == TEinleseWeg::Fehler) {
             // A missing file or a FIFO is not a file of the wrong format.
             if (DateiPruefung::Lesbar(datei).isEmpty()) {
-                app.Nachricht(2, datei);
+                app.Nachricht(Meldung::FalschesDateiformat, datei);
             }
             Fehlerausgabe(QStringLiteral("graph: ") + e.Lesen.Meldung);
             return cliAbgelehnt;
         }
-        const TImportErgebnis i =
-            DateiInDiagramm(app, app.DefaultKurve, parser, app.ArbeitsDatei, d,
-                            TImportQuelle{datei, e.Weg == TEinleseWeg::RohGelesen});
+        const TErgebnis i = DateiInDiagramm(app, app.DefaultKurve, parser, app.ArbeitsDatei, d,
+                                            TImportQuelle{datei, e.Weg == TEinleseWeg::RohGelesen});
         if (!i) {
-            Fehlerausgabe(QStringLiteral("graph: %1: %2").arg(datei, i.Fehler));
+            Fehlerausgabe(QStringLiteral("graph: %1: %2").arg(datei, i.Meldung));
             return cliFehler;
         }
     }
-    QString fehler;
-    if (!GraphDatei::GraphDateiSchreiben(out, d, &fehler)) {
-        app.Nachricht(29, out + QChar(13) + fehler);
-        Fehlerausgabe(QStringLiteral("graph: cannot write %1: %2").arg(out, fehler));
+    if (const TErgebnis e = GraphDatei::GraphDateiSchreiben(out, d); !e) {
+        app.Nachricht(Meldung::DateiNichtAnlegbar, out + QChar(13) + e.Meldung);
+        Fehlerausgabe(QStringLiteral("graph: cannot write %1: %2").arg(out, e.Meldung));
         return cliFehler;
     }
     return cliFertig;

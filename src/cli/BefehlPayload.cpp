@@ -2,6 +2,7 @@
 #include "cli/TCliKontext.h"
 #include "measurement/Auftrag.h"
 #include "measurement/MessDateiLeser.h"
+#include "shell/Meldungen.h"
 #include "shell/Uhr.h"
 
 #include <QFileInfo>
@@ -33,7 +34,7 @@ int Payload(TCliKontext& k, const QStringList& argumente) {
         if (e.Weg == TEinleseWeg::Fehler) {
             Fehlerausgabe(QStringLiteral("error: ") + e.Lesen.Meldung);
         } else {
-            k.App.Nachricht(2, datei);
+            k.App.Nachricht(Meldung::FalschesDateiformat, datei);
         }
         return cliAbgelehnt;
     }

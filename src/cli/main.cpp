@@ -1,10 +1,10 @@
 // orvan-cli: the program's work without windows, for scripts and batch conversion.
-#include "cli/TCliKontext.h"
 #include "app/AnwendungStarten.h"
+#include "cli/TCliKontext.h"
 #include "shell/Arbeitsspeicher.h"
-#include "shell/Diverse.h"
 #include "shell/ProgrammStart.h"
 #include "shell/VersionsInfo.h"
+#include "shell/Verzeichnis.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -109,7 +109,7 @@ int main(int argc, char* argv[]) {
         programmPfad = ProgrammPfadErmitteln(qapp.applicationFilePath());
     } else {
         programmPfad = QDir::cleanPath(QDir(home).absolutePath());
-        Diverse::BackslashAnhaengen(programmPfad);
+        Verzeichnis::BackslashAnhaengen(programmPfad);
     }
     AnwendungStarten(app, qapp.applicationFilePath(), programmPfad);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/TGeraet.h"
+#include "catalogue/TGeraet.h"
 
 #include <QString>
 #include <optional>

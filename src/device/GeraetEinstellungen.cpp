@@ -1,7 +1,7 @@
 #include "device/GeraetEinstellungen.h"
 
+#include "catalogue/GeraeteKatalog.h"
 #include "device/GeraetBefehl.h"
-#include "device/GeraeteKatalog.h"
 #include "device/TGeraetUmgebung.h"
 #include "shell/TShellKontext.h"
 

@@ -50,7 +50,7 @@ bool TGeraetLauf::Ausfuehren(const QString& befehl, QString& parameter) {
     connect(FProtokoll.get(), &TXModemUebertragung::Status, this, &TGeraetLauf::PProtocolStatus);
     connect(FProtokoll.get(), &TXModemUebertragung::Fertig, this, &TGeraetLauf::PProtocolFinish);
     connect(FProtokoll.get(), &TXModemUebertragung::Fehler, this, &TGeraetLauf::PProtocolError);
-    FPort->ProtokollEinschalten(App.AppConst.LogFile, 32760);
+    FPort->Protokoll().Einschalten(App.AppConst.LogFile, 32760);
 
     if (!PortOeffnen()) {
         // Nothing can reach the instrument: the run ends here instead of failing on every
@@ -108,7 +108,7 @@ void TGeraetLauf::PortEinstellen() {
     FPort->AlleTriggerEntfernen();
     FTimerDa = false;
     if (App.AppConst.LogFile) {
-        FPort->ProtokollEinschalten(true, 10000);
+        FPort->Protokoll().Einschalten(true, 10000);
     }
 }
 
@@ -215,16 +215,16 @@ void TGeraetLauf::VerbindungBeenden() {
     }
     if (FPort->IstOffen()) {
         if (App.AppConst.LogFile) {
-            QString fehler;
-            if (!FPort->ProtokollSchreiben(
-                    App.AppConst.PrgKonfigPfad + QStringLiteral("ComTrace.trc"),
-                    App.AppConst.PrgKonfigPfad + QStringLiteral("ComLog.log"), &fehler)) {
+            const TErgebnis e = FPort->Protokoll().Schreiben(
+                App.AppConst.PrgKonfigPfad + QStringLiteral("ComTrace.trc"),
+                App.AppConst.PrgKonfigPfad + QStringLiteral("ComLog.log"));
+            if (!e) {
                 // The trace was asked for: losing it is a failure the user hears of.
                 LaufFehler = true;
-                App.Nachricht(29, fehler);
+                App.Nachricht(29, e.Meldung);
             }
         } else {
-            FPort->ProtokollEinschalten(false);
+            FPort->Protokoll().Einschalten(false);
         }
         // The instrument and the trace get a moment to finish.
         FPort->Pause(1000);

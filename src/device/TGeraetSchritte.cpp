@@ -5,8 +5,9 @@
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
 #include "shell/DateiDialoge.h"
-#include "shell/TShellKontext.h"
+#include "shell/Meldungen.h"
 #include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
 #include "shell/Textkodierung.h"
 #include "shell/Uhr.h"
 
@@ -79,7 +80,7 @@ void TGeraetSchritte::AntwortFalsch(const QByteArray& antwort) {
     const QString text = QStringLiteral("Unerwartete Antwort vom Gerät: \"%1\"").arg(lesbar);
     L.LaufFehler = true;
     L.Zeile(text);
-    L.App.Nachricht(19, text);
+    L.App.Nachricht(Meldung::Protokollfehler, text);
 }
 
 bool TGeraetSchritte::GeraetReset() {
@@ -256,14 +257,14 @@ void TGeraetSchritte::AuftragSenden(const QString& auftrag) {
     const QString& name = L.AktuellesGeraet.Name;
     bool speicherLeer = (zustand & GeraetAntworten::ZustandSpeicher) == 0;
     if (zustand & GeraetAntworten::ZustandMessung) {
-        if (app.Nachricht(32, name) != mrYes) {
+        if (app.Nachricht(Meldung::MessungAbbrechenFragen, name) != mrYes) {
             return;
         }
         QString p;
         L.BefehlAusfuehren(L.LaufGeraet.MessungAbbrechenBefehl, p);
     }
     if (!speicherLeer) {
-        if (app.Nachricht(34, name) == mrYes) {
+        if (app.Nachricht(Meldung::MessungAuslesenFragen, name) == mrYes) {
             // The measurement is to be kept: the memory is cleared only after it is safe in a
             // complete file. Without a target, or when the read-out fails, the run ends here
             // with the measurement still in the instrument.
@@ -285,7 +286,7 @@ void TGeraetSchritte::AuftragSenden(const QString& auftrag) {
             }
             L.Port().WartenAuf(kCrLf, L.WarteTicks, true, true);
         }
-        if (L.Abgebrochen || app.Nachricht(24, name) != mrYes) {
+        if (L.Abgebrochen || app.Nachricht(Meldung::GeraetespeicherLoeschen, name) != mrYes) {
             return;
         }
         QString ergebnis;
@@ -296,7 +297,8 @@ void TGeraetSchritte::AuftragSenden(const QString& auftrag) {
         speicherLeer = true;
     }
     if (zustand & GeraetAntworten::ZustandAuftrag) {
-        if (L.Abgebrochen || app.Nachricht(33, L.LaufGeraet.Name) != mrYes) {
+        if (L.Abgebrochen ||
+            app.Nachricht(Meldung::AuftragUeberschreibenFragen, L.LaufGeraet.Name) != mrYes) {
             return;
         }
         if (!speicherLeer) {

@@ -1,8 +1,6 @@
 #include "device/TSeriellerPort.h"
 
-#include "shell/TSpeicherDatei.h"
-
-#include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -29,25 +27,9 @@ bool EndetMit(const QByteArray& gesehen, const QByteArray& text, bool grossKlein
     return true;
 }
 
-// "hh:mm:ss.zzz" of the wall clock, for trace and log lines.
-QString Zeitstempel() {
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-}
-
-QString Lesbar(const QByteArray& daten) {
-    QString text;
-    for (char c : daten) {
-        const auto b = static_cast<unsigned char>(c);
-        text += (b >= 0x20 && b < 0x7F) ? QChar(b) : QChar(u'.');
-    }
-    return text;
-}
-
 } // namespace
 
-TSeriellerPort::TSeriellerPort(QObject* eltern) : QObject(eltern) {
-    FUhr.start();
-}
+TSeriellerPort::TSeriellerPort(QObject* eltern) : QObject(eltern) {}
 
 TSeriellerPort::~TSeriellerPort() {
     AlleTriggerEntfernen();
@@ -62,15 +44,15 @@ bool TSeriellerPort::Oeffnen(const TPortEinstellungen& einstellungen) {
     QString fehler;
     const int parity =
         (einstellungen.Parity >= 0 && einstellungen.Parity <= 4) ? einstellungen.Parity : 0;
-    Notiz(QStringLiteral("Öffnen %1 %2 %3%4%5")
-              .arg(einstellungen.Name)
-              .arg(einstellungen.Baud)
-              .arg(einstellungen.DatenBits)
-              .arg(QLatin1String(kParityNamen[parity]))
-              .arg(einstellungen.StopBits));
+    FProtokoll.Notiz(QStringLiteral("Öffnen %1 %2 %3%4%5")
+                         .arg(einstellungen.Name)
+                         .arg(einstellungen.Baud)
+                         .arg(einstellungen.DatenBits)
+                         .arg(QLatin1String(kParityNamen[parity]))
+                         .arg(einstellungen.StopBits));
     if (!GeraetOeffnen(einstellungen, fehler)) {
         FFehlertext = fehler;
-        Notiz(QStringLiteral("Öffnen fehlgeschlagen: ") + fehler);
+        FProtokoll.Notiz(QStringLiteral("Öffnen fehlgeschlagen: ") + fehler);
         return false;
     }
     FFehlertext.clear();
@@ -86,7 +68,7 @@ void TSeriellerPort::Schliessen() {
     GeraetSchliessen();
     FOffen = false;
     FEingang.clear();
-    Notiz(QStringLiteral("Schließen"));
+    FProtokoll.Notiz(QStringLiteral("Schließen"));
 }
 
 bool TSeriellerPort::OffenHalten() {
@@ -97,7 +79,7 @@ bool TSeriellerPort::OffenHalten() {
         FFehlertext = QStringLiteral("Schnittstelle nicht geöffnet");
         return false;
     }
-    Notiz(QStringLiteral("Erneut öffnen"));
+    FProtokoll.Notiz(QStringLiteral("Erneut öffnen"));
     return Oeffnen(FEinstellungen);
 }
 
@@ -109,9 +91,9 @@ bool TSeriellerPort::Senden(const QByteArray& daten) {
     if (!OffenHalten()) {
         return false;
     }
-    Trace(true, daten);
+    FProtokoll.Trace(true, daten);
     if (!GeraetSchreiben(daten)) {
-        Notiz(QStringLiteral("Senden fehlgeschlagen"));
+        FProtokoll.Notiz(QStringLiteral("Senden fehlgeschlagen"));
         return false;
     }
     return true;
@@ -121,7 +103,7 @@ void TSeriellerPort::Empfangen(const QByteArray& daten) {
     if (daten.isEmpty()) {
         return;
     }
-    Trace(false, daten);
+    FProtokoll.Trace(false, daten);
     FEingang += daten;
     AnkuendigungPlanen();
 }
@@ -147,7 +129,7 @@ void TSeriellerPort::Verloren(const QString& grund) {
         return;
     }
     FGetrennt = true;
-    Notiz(QStringLiteral("Verbindung verloren: ") + grund);
+    FProtokoll.Notiz(QStringLiteral("Verbindung verloren: ") + grund);
     QMetaObject::invokeMethod(this, &TSeriellerPort::VerbindungVerloren, Qt::QueuedConnection);
 }
 
@@ -273,82 +255,4 @@ void TSeriellerPort::TimerSetzen(quint16 handle, int ticks) {
 void TSeriellerPort::AlleTriggerEntfernen() {
     qDeleteAll(FTimer);
     FTimer.clear();
-}
-
-void TSeriellerPort::ProtokollEinschalten(bool an, int eintraege) {
-    FProtokoll = an;
-    FEintraege = std::max(eintraege, 1);
-    if (!an) {
-        FTrace.clear();
-        FLog.clear();
-    }
-}
-
-void TSeriellerPort::Trace(bool ausgang, const QByteArray& daten) {
-    if (!FProtokoll) {
-        return;
-    }
-    const qint64 jetzt = FUhr.elapsed();
-    // Bytes of one direction within the same millisecond make one entry.
-    if (!FTrace.isEmpty() && FTrace.back().Ausgang == ausgang && FTrace.back().Zeit == jetzt &&
-        FTrace.back().Daten.size() < 16) {
-        FTrace.back().Daten += daten;
-    } else {
-        FTrace.append({jetzt, ausgang, daten});
-    }
-    while (FTrace.size() > FEintraege) {
-        FTrace.removeFirst();
-    }
-}
-
-void TSeriellerPort::Notiz(const QString& text) {
-    if (!FProtokoll) {
-        return;
-    }
-    FLog.append(Zeitstempel() + QStringLiteral("  ") + text);
-    while (FLog.size() > FEintraege) {
-        FLog.removeFirst();
-    }
-}
-
-QStringList TSeriellerPort::TraceZeilen() const {
-    QStringList zeilen;
-    const QDateTime beginn = QDateTime::currentDateTime().addMSecs(-FUhr.elapsed());
-    for (const TTraceEintrag& e : FTrace) {
-        for (qsizetype i = 0; i < e.Daten.size(); i += 16) {
-            const QByteArray teil = e.Daten.mid(i, 16);
-            zeilen.append(QStringLiteral("%1  %2  %3 |%4|")
-                              .arg(beginn.addMSecs(e.Zeit).toString(
-                                  QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")))
-                              .arg(e.Ausgang ? QStringLiteral("->") : QStringLiteral("<-"))
-                              .arg(QString::fromLatin1(teil.toHex(' ')), -47)
-                              .arg(Lesbar(teil)));
-        }
-    }
-    return zeilen;
-}
-
-bool TSeriellerPort::ProtokollSchreiben(const QString& traceDatei, const QString& logDatei,
-                                        QString* fehler) {
-    bool ok = true;
-    const auto schreiben = [&ok, fehler](const QString& pfad, const QStringList& zeilen) {
-        QByteArray text;
-        for (const QString& z : zeilen) {
-            text += z.toUtf8();
-            text += '\n';
-        }
-        QString grund;
-        if (!TSpeicherDatei::Alles(pfad, text, &grund)) {
-            if (ok && fehler) {
-                *fehler = pfad + u'\r' + grund;
-            }
-            ok = false;
-        }
-    };
-    schreiben(traceDatei, TraceZeilen());
-    schreiben(logDatei, FLog);
-    FProtokoll = false;
-    FTrace.clear();
-    FLog.clear();
-    return ok;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "device/TPortProtokoll.h"
+
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -76,17 +77,9 @@ public:
     void TimerSetzen(quint16 handle, int ticks);
     void AlleTriggerEntfernen();
 
-    // Trace (every byte with its direction) and log (opening, settings, notes). Recording
-    // keeps the last `eintraege` entries of each.
-    void ProtokollEinschalten(bool an, int eintraege = 10000);
-    bool ProtokollAn() const { return FProtokoll; }
-    // Writes trace and log into their files (replacing them) and stops recording. On failure
-    // `fehler` gets the file that failed and why; the old files then stay as they were.
-    bool ProtokollSchreiben(const QString& traceDatei, const QString& logDatei,
-                            QString* fehler = nullptr);
-    void Notiz(const QString& text);
-    QStringList TraceZeilen() const;
-    QStringList LogZeilen() const { return FLog; }
+    // Trace and log of what passed the port (see TPortProtokoll).
+    TPortProtokoll& Protokoll() { return FProtokoll; }
+    void Notiz(const QString& text) { FProtokoll.Notiz(text); }
 
 signals:
     void DatenVorhanden();
@@ -108,14 +101,7 @@ protected:
     void Verloren(const QString& grund);
 
 private:
-    struct TTraceEintrag {
-        qint64 Zeit; // ms since the start of recording
-        bool Ausgang;
-        QByteArray Daten;
-    };
-
     bool OffenHalten();
-    void Trace(bool ausgang, const QByteArray& daten);
     int Suchen(const QList<QByteArray>& texte, int ticks, bool schleife, bool grossKleinEgal);
     void AnkuendigungPlanen();
 
@@ -130,9 +116,5 @@ private:
     QHash<quint16, QTimer*> FTimer;
     quint16 FNaechsterHandle = 1;
 
-    bool FProtokoll = false;
-    int FEintraege = 10000;
-    QElapsedTimer FUhr;
-    QList<TTraceEintrag> FTrace;
-    QStringList FLog;
+    TPortProtokoll FProtokoll;
 };

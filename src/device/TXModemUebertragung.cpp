@@ -167,10 +167,9 @@ void TXModemUebertragung::TeilBehalten() {
         return;
     }
     const QString pfad = TeilPfad(ZielPfad());
-    QString fehler;
-    if (TSpeicherDatei::Alles(pfad, FEmpfangen, &fehler)) {
+    if (const TErgebnis e = TSpeicherDatei::Alles(pfad, FEmpfangen)) {
         FTeilDatei = pfad;
     } else if (FSchreibFehler.isEmpty()) {
-        FSchreibFehler = fehler;
+        FSchreibFehler = e.Meldung;
     }
 }

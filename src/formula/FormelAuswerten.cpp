@@ -28,6 +28,14 @@ template <typename Error> void Report(std::ostream& err, const Error& error) {
     err << error.ClassName() << ": " << OneLine(error.what()) << '\n';
 }
 
+// A compile error also names its place where the compiler knows it, on a line of its own:
+// Stelle 7: "**" (the character index in the formula, counted from 0, and the text there).
+void Report(std::ostream& err, const EMathParserError& error) {
+    err << error.ClassName() << ": " << OneLine(error.what()) << '\n';
+    if (error.Position >= 0)
+        err << "Stelle " << error.Position << ": \"" << OneLine(error.Token.c_str()) << "\"\n";
+}
+
 // A finite number with "." as decimal point; the whole text must be the number.
 bool ReadNumber(const std::string& text, double& value) {
     const char* begin = text.data();

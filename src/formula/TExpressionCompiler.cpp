@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -31,15 +32,38 @@ TCompiledFormula TExpressionCompiler::Compile(const std::string& Expression) {
     FText = first == std::string::npos
                 ? std::string()
                 : FText.substr(first, FText.find_last_not_of(' ') - first + 1);
-    if (FText.find(' ') != std::string::npos)
-        throw EExpressionHasBlanks("Expression has blanks");
+    // Places are reported in the formula as the user gave it, before the trimming.
+    const int offset = first == std::string::npos ? 0 : static_cast<int>(first);
+    if (const std::size_t blank = FText.find(' '); blank != std::string::npos)
+        throw Placed(EExpressionHasBlanks("Expression has blanks"),
+                     offset + static_cast<int>(blank), " ");
 
     const auto opening = std::count(FText.begin(), FText.end(), '(');
     const auto closing = std::count(FText.begin(), FText.end(), ')');
-    if (opening > closing)
-        throw EMissMatchingBracket("Missing brackets in expression (\")\")");
-    if (opening < closing)
-        throw EMissMatchingBracket("Missing brackets in expression (\"(\")");
+    if (opening != closing) {
+        // The bracket left without a partner: the first ")" that closes nothing, or else
+        // the last "(" still open at the end.
+        std::vector<int> open;
+        int unmatched = -1;
+        for (std::size_t i = 0; i < FText.size() && unmatched < 0; ++i) {
+            if (FText[i] == '(') {
+                open.push_back(static_cast<int>(i));
+            } else if (FText[i] == ')') {
+                if (open.empty())
+                    unmatched = static_cast<int>(i);
+                else
+                    open.pop_back();
+            }
+        }
+        if (unmatched < 0 && !open.empty())
+            unmatched = open.back();
+        const int place = unmatched < 0 ? -1 : offset + unmatched;
+        const std::string token = unmatched < 0 ? std::string() : FText.substr(unmatched, 1);
+        if (opening > closing)
+            throw Placed(EMissMatchingBracket("Missing brackets in expression (\")\")"), place,
+                         token);
+        throw Placed(EMissMatchingBracket("Missing brackets in expression (\"(\")"), place, token);
+    }
 
     FClassifier = std::make_unique<TTermClassifier>(FText, FParser);
     FNodes.clear();
@@ -55,7 +79,12 @@ TCompiledFormula TExpressionCompiler::Compile(const std::string& Expression) {
                        std::string(FClassifier->Text(wholeClass.TriedRight));
         else
             message += std::string(FClassifier->Text(whole));
-        throw ESyntaxError(message);
+        // The place: the operator of the last split tried, or else the whole term.
+        const TTextRange place = wholeClass.SplitTried ? TTextRange{wholeClass.TriedLeft.End,
+                                                                    wholeClass.TriedRight.Begin}
+                                                       : whole;
+        throw Placed(ESyntaxError(message), offset + static_cast<int>(place.Begin),
+                     Expression.substr(offset + place.Begin, place.Length()));
     }
 
     TNode& root = FNodes.emplace_back();

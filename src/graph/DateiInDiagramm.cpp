@@ -1,6 +1,6 @@
 #include "graph/DateiInDiagramm.h"
 
-#include "device/TKanalInfo.h"
+#include "catalogue/TKanalInfo.h"
 #include "graph/Farben.h"
 #include "graph/KurveBerechnen.h"
 #include "shell/TShellKontext.h"
@@ -58,8 +58,8 @@ TColor NeueFarbe(qsizetype i, bool ergaenzen, const QVector<TKurve>& kurven) {
 
 } // namespace
 
-TImportErgebnis DateiInDiagramm(TShellKontext& app, const TKurve& vorlage, TParser& parser,
-                                TMessDatei& m, TDiagramm& d, const TImportQuelle& quelle) {
+TErgebnis DateiInDiagramm(TShellKontext& app, const TKurve& vorlage, TParser& parser, TMessDatei& m,
+                          TDiagramm& d, const TImportQuelle& quelle) {
     // Built on a copy (the point rows are shared, not copied) and taken over at the end.
     TDiagramm neu = d;
     // Title and footer belong to the graph once it has curves: adding a second file must not
@@ -87,7 +87,7 @@ TImportErgebnis DateiInDiagramm(TShellKontext& app, const TKurve& vorlage, TPars
         }
         if (art == TReihenArt::Berechnet) {
             m.Messreihen[i].Anzahl = 0;
-            const TImportErgebnis e = KurveBerechnen(app, parser, int(i), m);
+            const TErgebnis e = KurveBerechnen(app, parser, int(i), m);
             if (!e) {
                 return e;
             }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "graph/TDiagramm.h"
-#include "graph/TImportErgebnis.h"
 #include "measurement/TMessDatei.h"
+#include "shell/TErgebnis.h"
 
 class TShellKontext;
 class TParser;
@@ -31,5 +31,5 @@ struct TImportQuelle {
 // the file's name, has no footer and a plain number axis.
 //
 // Showing the document is the caller's.
-TImportErgebnis DateiInDiagramm(TShellKontext& app, const TKurve& vorlage, TParser& parser,
-                                TMessDatei& m, TDiagramm& d, const TImportQuelle& quelle = {});
+TErgebnis DateiInDiagramm(TShellKontext& app, const TKurve& vorlage, TParser& parser, TMessDatei& m,
+                          TDiagramm& d, const TImportQuelle& quelle = {});

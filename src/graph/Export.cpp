@@ -46,7 +46,7 @@ template <typename F> void ZeilenErzeugen(const TDiagramm& d, QChar trenner, F&&
     }
 }
 
-bool Schreiben(const QString& datei, const TDiagramm& d, QChar trenner, QString* fehler) {
+TErgebnis Schreiben(const QString& datei, const TDiagramm& d, QChar trenner) {
     TSpeicherDatei f(datei);
     if (f.Oeffnen()) {
         QByteArray puffer;
@@ -59,13 +59,10 @@ bool Schreiben(const QString& datei, const TDiagramm& d, QChar trenner, QString*
             }
         });
         if (f.Schreiben(puffer) && f.Abschliessen()) {
-            return true;
+            return {};
         }
     }
-    if (fehler) {
-        *fehler = f.Fehler();
-    }
-    return false;
+    return TErgebnis::Fehler(f.Fehler());
 }
 
 } // namespace
@@ -107,24 +104,25 @@ QStringList ExportZeilen(const TDiagramm& d, QChar trenner) {
     return zeilen;
 }
 
-bool ExportCSV(const QString& datei, const TDiagramm& d, QString* fehler) {
-    return Schreiben(datei, d, u',', fehler);
+TErgebnis ExportCSV(const QString& datei, const TDiagramm& d) {
+    return Schreiben(datei, d, u',');
 }
 
-bool ExportText(const QString& datei, const TDiagramm& d, QString* fehler) {
-    return Schreiben(datei, d, QChar(9), fehler);
+TErgebnis ExportText(const QString& datei, const TDiagramm& d) {
+    return Schreiben(datei, d, QChar(9));
 }
 
-bool Exportieren(const QString& datei, const TDiagramm& d, QString* fehler) {
+TErgebnis Exportieren(const QString& datei, const TDiagramm& d) {
     switch (ArtNachEndung(datei)) {
     case TArt::CSV:
-        return ExportCSV(datei, d, fehler);
+        return ExportCSV(datei, d);
     case TArt::Text:
-        return ExportText(datei, d, fehler);
+        return ExportText(datei, d);
     case TArt::Keine:
         break;
     }
-    return false;
+    return TErgebnis::Fehler(
+        datei + QStringLiteral(": nur die Endungen .csv und .txt können exportiert werden"));
 }
 
 } // namespace Export

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/TDiagramm.h"
+#include "shell/TErgebnis.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,12 +27,11 @@ QString FelderVerbinden(const QStringList& felder, QChar trenner);
 // The lines of the export, without line ends.
 QStringList ExportZeilen(const TDiagramm& d, QChar trenner);
 
-// Write through QSaveFile; false with the reason in `fehler` when the file cannot be
-// written (an existing file is then left as it was).
-bool ExportCSV(const QString& datei, const TDiagramm& d, QString* fehler = nullptr);
-bool ExportText(const QString& datei, const TDiagramm& d, QString* fehler = nullptr);
-// ExportCSV or ExportText by the extension; TArt::Keine writes nothing and returns false
-// without a reason.
-bool Exportieren(const QString& datei, const TDiagramm& d, QString* fehler = nullptr);
+// Write through the program's save path; on failure the result says why (an existing file
+// is then left as it was).
+TErgebnis ExportCSV(const QString& datei, const TDiagramm& d);
+TErgebnis ExportText(const QString& datei, const TDiagramm& d);
+// ExportCSV or ExportText by the extension; any other extension writes nothing and fails.
+TErgebnis Exportieren(const QString& datei, const TDiagramm& d);
 
 } // namespace Export

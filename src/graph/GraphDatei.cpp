@@ -2,6 +2,7 @@
 
 #include "shell/Arbeitsspeicher.h"
 #include "shell/DateiPruefung.h"
+#include "shell/Meldungen.h"
 #include "shell/TShellKontext.h"
 #include "shell/TSpeicherDatei.h"
 #include "shell/Textkodierung.h"
@@ -25,7 +26,7 @@ constexpr qint64 kKurveMindestens = 4 + 1 + 1 + 4 + 4 + 6 * 8 + 4 + 1 + 4 + 1 + 
 // What follows the curves: four marker values, two flags, the style and the colour.
 constexpr qint64 kMarkerGroesse = 4 * 8 + 1 + 1 + 1 + 4;
 
-// Thrown inside the reader only; turned into a TLeseErgebnis at its boundary.
+// Thrown inside the reader only; turned into a TGraphLeseErgebnis at its boundary.
 struct TLesefehler {
     QString Fehler;
     qint64 Position;
@@ -382,69 +383,51 @@ namespace {
 
 // Reads into `neu` (a copy of the document) and takes it over only when the whole file was
 // read, so that a damaged file changes nothing and the markers' right-axis values survive.
-TLeseErgebnis Uebernehmen(TLeser& l, TDiagramm& neu, TDiagramm& d) {
-    TLeseErgebnis e;
+TGraphLeseErgebnis Uebernehmen(TLeser& l, TDiagramm& neu, TDiagramm& d) {
     try {
         DokumentLesen(l, neu);
     } catch (const TLesefehler& f) {
-        e.Zustand = TLeseErgebnis::Unlesbar;
-        e.Fehler = f.Fehler;
-        e.Position = f.Position;
-        return e;
+        return TGraphLeseErgebnis::Fehler(f.Fehler, f.Position);
     } catch (const std::bad_alloc&) {
-        e.Zustand = TLeseErgebnis::Unlesbar;
-        e.Fehler = Arbeitsspeicher::ErschoepftText();
-        e.Position = l.Position();
-        return e;
+        return TGraphLeseErgebnis::Fehler(Arbeitsspeicher::ErschoepftText(), l.Position());
     }
     d = std::move(neu);
-    e.Zustand = TLeseErgebnis::Gelesen;
-    return e;
+    return {};
 }
 
 } // namespace
 
-TLeseErgebnis GraphDatenLesen(const char* daten, qint64 laenge, TDiagramm& d) {
+TGraphLeseErgebnis GraphDatenLesen(const char* daten, qint64 laenge, TDiagramm& d) {
     TDiagramm neu = d;
     TLeser l(daten, laenge);
     return Uebernehmen(l, neu, d);
 }
 
-TLeseErgebnis GraphDatenLesen(QIODevice& quelle, qint64 laenge, TDiagramm& d, qint64 block) {
+TGraphLeseErgebnis GraphDatenLesen(QIODevice& quelle, qint64 laenge, TDiagramm& d, qint64 block) {
     TDiagramm neu = d;
     TLeser l(quelle, laenge, block);
     return Uebernehmen(l, neu, d);
 }
 
-TLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d) {
-    TLeseErgebnis e;
+TGraphLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d) {
     if (!QFileInfo::exists(datei)) {
-        return e;
+        return TGraphLeseErgebnis::Fehlend();
     }
     // A FIFO or a device is refused before it is opened: reading it could block for ever.
     if (const QString art = DateiPruefung::Lesbar(datei); !art.isEmpty()) {
-        e.Zustand = TLeseErgebnis::Unlesbar;
-        e.Fehler = art;
-        e.Position = 0;
-        return e;
+        return TGraphLeseErgebnis::Fehler(art, 0);
     }
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly)) {
-        e.Zustand = TLeseErgebnis::Unlesbar;
-        e.Fehler = f.errorString();
-        e.Position = 0;
-        return e;
+        return TGraphLeseErgebnis::Fehler(f.errorString(), 0);
     }
     return GraphDatenLesen(f, f.size(), d);
 }
 
-bool GraphDateiSchreiben(const QString& datei, const TDiagramm& d, QString* fehler) {
+TErgebnis GraphDateiSchreiben(const QString& datei, const TDiagramm& d) {
     TSpeicherDatei f(datei);
     if (!f.Oeffnen()) {
-        if (fehler) {
-            *fehler = f.Fehler();
-        }
-        return false;
+        return TErgebnis::Fehler(f.Fehler());
     }
     TSchreiber s(f);
     s.Text(d.Titel);
@@ -471,21 +454,19 @@ bool GraphDateiSchreiben(const QString& datei, const TDiagramm& d, QString* fehl
     s.Kardinal(d.MarkerFarbe);
     s.Leeren();
     if (!s.Ok() || !f.Abschliessen()) {
-        if (fehler) {
-            *fehler = f.Fehler();
-        }
-        return false;
+        return TErgebnis::Fehler(f.Fehler());
     }
-    return true;
+    return {};
 }
 
 bool GraphDateiOeffnen(TShellKontext& app, const QString& datei, TDiagramm& d) {
-    const TLeseErgebnis e = GraphDateiLesen(datei, d);
-    if (e.Zustand == TLeseErgebnis::Fehlt) {
-        app.Nachricht(28, datei);
-    } else if (e.Zustand == TLeseErgebnis::Unlesbar) {
-        app.Nachricht(0, datei + QChar(13) + app.Texte.GraphDateiUnlesbarText + QChar(13) +
-                             e.Fehler + QStringLiteral(" (Byte %1)").arg(e.Position));
+    const TGraphLeseErgebnis e = GraphDateiLesen(datei, d);
+    if (e.Zustand == TGraphLeseErgebnis::Fehlt) {
+        app.Nachricht(Meldung::DateiFehlt, datei);
+    } else if (e.Zustand == TGraphLeseErgebnis::Unlesbar) {
+        app.Nachricht(Meldung::Allgemein, datei + QChar(13) + app.Texte.GraphDateiUnlesbarText +
+                                              QChar(13) + e.Meldung +
+                                              QStringLiteral(" (Byte %1)").arg(e.Position));
     }
     return bool(e);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/TDiagramm.h"
+#include "shell/TErgebnis.h"
 
 #include <QString>
 
@@ -16,29 +17,33 @@ namespace GraphDatei {
 
 inline const QString Endung = QStringLiteral(".ogr");
 
-struct TLeseErgebnis {
+// The outcome of reading a graph file: beside ok or not, whether the file was missing or
+// could not be read; for an unreadable file `Meldung` says what was wrong and `Position` is
+// the byte offset where the reader stopped.
+struct TGraphLeseErgebnis : TErgebnis {
     enum TZustand { Gelesen, Fehlt, Unlesbar };
-    TZustand Zustand = Fehlt;
-    QString Fehler;       // what was wrong (Unlesbar), in plain words
-    qint64 Position = -1; // byte offset where the reader stopped (Unlesbar)
+    TZustand Zustand = Gelesen;
 
-    explicit operator bool() const { return Zustand == Gelesen; }
+    static TGraphLeseErgebnis Fehlend() { return {{false, {}, -1}, Fehlt}; }
+    static TGraphLeseErgebnis Fehler(const QString& meldung, qint64 position) {
+        return {{false, meldung, position}, Unlesbar};
+    }
 };
 
 // Reads the file into `d`. Only a complete, consistent file changes the document: a missing,
 // truncated or damaged file leaves every field of `d` as it was. Marker1YRechts and
 // Marker2YRechts are not stored and keep their values; XMin becomes the smallest X read
 // (kept when the file holds no point).
-TLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d);
+TGraphLeseErgebnis GraphDateiLesen(const QString& datei, TDiagramm& d);
 // The same on bytes already in memory, and on an open device of `laenge` bytes read in blocks
 // of `block` bytes (the file reader uses about a megabyte).
-TLeseErgebnis GraphDatenLesen(const char* daten, qint64 laenge, TDiagramm& d);
-TLeseErgebnis GraphDatenLesen(QIODevice& quelle, qint64 laenge, TDiagramm& d,
-                              qint64 block = 1 << 20);
+TGraphLeseErgebnis GraphDatenLesen(const char* daten, qint64 laenge, TDiagramm& d);
+TGraphLeseErgebnis GraphDatenLesen(QIODevice& quelle, qint64 laenge, TDiagramm& d,
+                                   qint64 block = 1 << 20);
 
 // Writes the document through QSaveFile, so a failed write leaves an existing file as it
-// was; false (with the reason in `fehler`) when the file cannot be written.
-bool GraphDateiSchreiben(const QString& datei, const TDiagramm& d, QString* fehler = nullptr);
+// was; the result says why when the file cannot be written.
+TErgebnis GraphDateiSchreiben(const QString& datei, const TDiagramm& d);
 
 // Reads a graph file for the user: message 28 when it does not exist, message 0 naming the
 // file and the byte position when it cannot be read. True when the document was read.

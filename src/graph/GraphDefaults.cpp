@@ -1,7 +1,7 @@
 #include "graph/GraphDefaults.h"
 
 #include "graph/Farben.h"
-#include "shell/Diverse.h"
+#include "shell/Stilnamen.h"
 #include "shell/TIniDatei.h"
 
 namespace GraphDefaults {
@@ -39,7 +39,7 @@ void FarbeSchreiben(TIniDatei& ini, const QString& abschnitt, const char* schlue
 
 quint8 LinienstilLesen(const TIniDatei& ini, const QString& abschnitt, const char* schluessel,
                        const char* vorgabe) {
-    return Diverse::LinienstilWert(
+    return Stilnamen::LinienstilWert(
         ini.LiesText(abschnitt, QLatin1String(schluessel), QLatin1String(vorgabe)).trimmed());
 }
 
@@ -90,11 +90,12 @@ void DiagrammDefaultSchreiben(TIniDatei& ini, const TDiagramm& d) {
         ini.SchreibeBool(s, QStringLiteral("MinMax Automatik"), a.MinMaxAutomatik);
         ini.SchreibeGleitzahl(s, QStringLiteral("Gitterabstand"), a.Gitterabstand);
         ini.SchreibeGleitzahl(s, QStringLiteral("Gitteranzahl"), a.GitterAnzahl);
-        ini.SchreibeText(s, QStringLiteral("Gitterstil"), Diverse::LinienstilText(a.Gitterstil));
+        ini.SchreibeText(s, QStringLiteral("Gitterstil"), Stilnamen::LinienstilText(a.Gitterstil));
         ini.SchreibeBool(s, QStringLiteral("Gitter Automatik"), a.GitterAutomatik);
         FarbeSchreiben(ini, s, "Gitterfarbe", a.Gitterfarbe);
     }
-    ini.SchreibeText(kMarker, QStringLiteral("Linienstil"), Diverse::LinienstilText(d.MarkerStil));
+    ini.SchreibeText(kMarker, QStringLiteral("Linienstil"),
+                     Stilnamen::LinienstilText(d.MarkerStil));
     FarbeSchreiben(ini, kMarker, "Linienfarbe", d.MarkerFarbe);
 }
 
@@ -111,7 +112,7 @@ void KurveDefaultLesen(const TIniDatei& ini, TKurve& k) {
     k.Linienbreite = ini.LiesGanzzahl(kKurve, QStringLiteral("Linienbreite"), 1);
     k.LinieSichtbar = ini.LiesBool(kKurve, QStringLiteral("Linie sichtbar"), true);
     k.Punktfarbe = FarbeLesen(ini, kKurve, "Punktfarbe", Farbe::clBlack);
-    k.Punktstil = Diverse::PunktstilWert(
+    k.Punktstil = Stilnamen::PunktstilWert(
         ini.LiesText(kKurve, QStringLiteral("Punktstil"), QStringLiteral("psSmallDot")).trimmed());
     k.Punktbreite = ini.LiesGanzzahl(kKurve, QStringLiteral("Punktbreite"), 3);
     k.PunktSichtbar = ini.LiesBool(kKurve, QStringLiteral("Punkt sichtbar"), true);
@@ -126,11 +127,11 @@ void KurveDefaultSchreiben(TIniDatei& ini, const TKurve& k) {
     ini.SchreibeGleitzahl(kKurve, QStringLiteral("Y - Offset"), k.YOffset);
     ini.SchreibeGleitzahl(kKurve, QStringLiteral("Y - Faktor"), k.YFaktor);
     FarbeSchreiben(ini, kKurve, "Linienfarbe", k.Linienfarbe);
-    ini.SchreibeText(kKurve, QStringLiteral("Linienstil"), Diverse::LinienstilText(k.Linienstil));
+    ini.SchreibeText(kKurve, QStringLiteral("Linienstil"), Stilnamen::LinienstilText(k.Linienstil));
     ini.SchreibeGanzzahl(kKurve, QStringLiteral("Linienbreite"), k.Linienbreite);
     ini.SchreibeBool(kKurve, QStringLiteral("Linie sichtbar"), k.LinieSichtbar);
     FarbeSchreiben(ini, kKurve, "Punktfarbe", k.Punktfarbe);
-    ini.SchreibeText(kKurve, QStringLiteral("Punktstil"), Diverse::PunktstilText(k.Punktstil));
+    ini.SchreibeText(kKurve, QStringLiteral("Punktstil"), Stilnamen::PunktstilText(k.Punktstil));
     ini.SchreibeGanzzahl(kKurve, QStringLiteral("Punktbreite"), k.Punktbreite);
     ini.SchreibeBool(kKurve, QStringLiteral("Punkt sichtbar"), k.PunktSichtbar);
 }

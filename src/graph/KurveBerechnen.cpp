@@ -3,6 +3,7 @@
 #include "formula/EMathError.h"
 #include "formula/EMathParserError.h"
 #include "formula/TParser.h"
+#include "shell/Meldungen.h"
 #include "shell/TShellKontext.h"
 
 #include <algorithm>
@@ -95,7 +96,7 @@ bool BezuegeBrauchbar(const TMessDatei& m, const QVector<int>& r) {
 
 } // namespace
 
-TImportErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMessDatei& m) {
+TErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMessDatei& m) {
     if (k < 0 || k >= m.Messreihen.size()) {
         return {};
     }
@@ -103,7 +104,7 @@ TImportErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMess
     QString fehler;
     const auto r = Berechnungsformel::Bezuege(formel, &fehler);
     if (!r) {
-        return TImportErgebnis::Fehlgeschlagen(fehler);
+        return TErgebnis::Fehler(fehler);
     }
     if (!BezuegeBrauchbar(m, *r)) {
         return {};
@@ -118,12 +119,18 @@ TImportErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMess
         for (int n : *r) {
             zellen.append(parser.DefineVariable("M" + std::to_string(n), 0.0));
         }
+        // Every refusal of the compiler is message 35: a syntax error, an exponent out of
+        // range, a number it cannot read, or arithmetic that fails while folding constants.
         try {
             parser.SetExpression(formel.toStdString());
         } catch (const EMathParserError&) {
-            app.Nachricht(35, formel);
+            app.Nachricht(Meldung::FormelFehlerhaft, formel);
         } catch (const EMathError&) {
-            app.Nachricht(35, formel);
+            app.Nachricht(Meldung::FormelFehlerhaft, formel);
+        } catch (const ERangeError&) {
+            app.Nachricht(Meldung::FormelFehlerhaft, formel);
+        } catch (const EConvertError&) {
+            app.Nachricht(Meldung::FormelFehlerhaft, formel);
         }
     }
 
@@ -159,9 +166,8 @@ TImportErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMess
             }
         }
     } catch (const EMathError& e) {
-        return TImportErgebnis::Fehlgeschlagen(
-            QStringLiteral("Fehler beim Berechnen von \"%1\": %2")
-                .arg(s.Name, QString::fromStdString(e.what())));
+        return TErgebnis::Fehler(QStringLiteral("Fehler beim Berechnen von \"%1\": %2")
+                                     .arg(s.Name, QString::fromStdString(e.what())));
     }
     m.Messreihen[k].Messwerte = std::move(neu);
     return {};

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "graph/TImportErgebnis.h"
 #include "measurement/TMessDatei.h"
+#include "shell/TErgebnis.h"
 
 #include <QString>
 #include <QVector>
@@ -34,4 +34,4 @@ std::optional<QVector<int>> Bezuege(const QString& formel, QString* fehler = nul
 // nothing is shown. A formula the evaluator refuses shows message 35 and gives
 // (0 + Nullwert) * Messkonstante for every point. A broken reference (an M without digits)
 // or an arithmetic error while evaluating fails without changing the series.
-TImportErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMessDatei& m);
+TErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMessDatei& m);

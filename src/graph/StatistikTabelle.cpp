@@ -1,10 +1,10 @@
 #include "graph/StatistikTabelle.h"
 
 #include "shell/DatumZeit.h"
+#include "shell/TSpeicherDatei.h"
 #include "shell/Textkodierung.h"
 #include "shell/Zahlen.h"
 
-#include <QSaveFile>
 #include <cmath>
 
 namespace StatistikTabelle {
@@ -130,20 +130,10 @@ QString TabText(const QList<QStringList>& zeilen) {
     return text;
 }
 
-bool Speichern(const QString& datei, const QList<QStringList>& zeilen, QString* fehler) {
+TErgebnis Speichern(const QString& datei, const QList<QStringList>& zeilen) {
     QString text = TabText(zeilen);
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    const QByteArray bytes = Textkodierung::NachWindows1252(text);
-    QSaveFile f(datei);
-    const bool ok =
-        f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush() && f.commit();
-    if (!ok) {
-        if (fehler) {
-            *fehler = f.errorString();
-        }
-        f.cancelWriting();
-    }
-    return ok;
+    return TSpeicherDatei::Alles(datei, Textkodierung::NachWindows1252(text));
 }
 
 } // namespace StatistikTabelle

@@ -3,6 +3,7 @@
 #include "graph/Statistik.h"
 #include "graph/TKurvenStatistik.h"
 #include "shell/TEinheiten.h"
+#include "shell/TErgebnis.h"
 
 #include <QList>
 #include <QString>
@@ -49,6 +50,6 @@ QString TabText(const QList<QStringList>& zeilen);
 // The table as a file of its own: tab-separated lines ending in CR LF, Windows-1252 like
 // the graph's text export, written through QSaveFile. False with the reason in `fehler`
 // when it cannot be written (an existing file is then left as it was).
-bool Speichern(const QString& datei, const QList<QStringList>& zeilen, QString* fehler = nullptr);
+TErgebnis Speichern(const QString& datei, const QList<QStringList>& zeilen);
 
 } // namespace StatistikTabelle

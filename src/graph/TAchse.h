@@ -12,7 +12,7 @@ struct TAchse {
     bool MinMaxAutomatik = false; // the chart chooses minimum and maximum from the data
     double Gitterabstand = 0;     // distance between grid lines and labels
     double GitterAnzahl = 0;      // kept, stored and edited, but not used to draw
-    quint8 Gitterstil = 0;        // line style value (Diverse::LinienstilText)
+    quint8 Gitterstil = 0;        // line style value (Stilnamen::LinienstilText)
     bool GitterAutomatik = false; // the chart chooses the grid distance
     TColor Gitterfarbe = 0;
     QString Einheit; // name of an entry of the units list, or empty

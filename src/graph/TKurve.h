@@ -23,12 +23,12 @@ struct TKurve {
     double YOffset = 0;
     double YFaktor = 1;
     TColor Linienfarbe = 0;
-    quint8 Linienstil = 0; // line style value (Diverse::LinienstilText)
+    quint8 Linienstil = 0; // line style value (Stilnamen::LinienstilText)
     qint32 Linienbreite = 0;
     bool LinieSichtbar = false;
     TColor Punktfarbe = 0;
     quint32 Reserve3 = 0;
-    quint8 Punktstil = 0; // point style value (Diverse::PunktstilText)
+    quint8 Punktstil = 0; // point style value (Stilnamen::PunktstilText)
     qint32 Punktbreite = 0;
     bool PunktSichtbar = false;
 

@@ -1,4 +1,5 @@
 #include "measurement/MessDateiFormat.h"
+#include "measurement/TTaktPlan.h"
 
 #include "measurement/Wertbreite.h"
 #include "measurement/Zeitstempel.h"
@@ -9,9 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <queue>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -417,68 +416,31 @@ TLeseErgebnis MessDatenLesen(QByteArrayView bytes, const TKopfInfo& kopf, TMessD
         fertig = true;
     }
 
-    // Later cycles: only the cycles that store something are visited, in order, and within
-    // a cycle the intermediate stamp comes first, then the series in their order. The time
-    // runs on by one period per cycle, skipped cycles included. Series stored in every cycle
-    // are walked directly; the others wait in a queue ordered by their next cycle.
+    // Later cycles: only the cycles that store something are visited, in order (the plan
+    // knows which), and within a cycle the intermediate stamp comes first, then the series in
+    // their order. The time runs on by one period per cycle, skipped cycles included.
     const bool erstZuerst = !quellen.isEmpty() && quellen[0].Reihe == 0;
-    using TTermin = std::pair<quint64, int>; // cycle, index into quellen
-    std::priority_queue<TTermin, std::vector<TTermin>, std::greater<TTermin>> termine;
-    QVector<int> jedenTakt;
-    for (int i = 0; i < quellen.size(); ++i) {
-        if (quellen[i].Abstand == 1) {
-            jedenTakt.append(i);
-        } else {
-            termine.push({quellen[i].Abstand, i});
-        }
+    QVector<quint64> abstaende;
+    for (const TQuelle& q : quellen) {
+        abstaende.append(q.Abstand);
     }
-    QVector<int> faellig; // the series of the current cycle, in order
-    quint64 takt = 0;
-    quint64 naechsterStempel = az > 0 ? az : std::numeric_limits<quint64>::max();
+    TTaktPlan plan(abstaende, az);
     while (!fertig) {
-        quint64 naechster = naechsterStempel;
-        if (!jedenTakt.isEmpty()) {
-            naechster = takt + 1;
-        } else if (!termine.empty()) {
-            naechster = std::min(naechster, termine.top().first);
-        }
-        t = naechster - takt == 1 ? t + periode : ZeitFortschreiben(t, periode, naechster - takt);
-        takt = naechster;
-        const bool andere = !termine.empty() && termine.top().first == takt;
-        if (naechsterStempel == takt) {
+        const quint64 schritt = plan.Weiter();
+        t = schritt == 1 ? t + periode : ZeitFortschreiben(t, periode, schritt);
+        if (plan.Stempel()) {
             zwischenstempel(t);
             verbraucht += 8;
-            naechsterStempel += az;
             if (verbraucht >= laenge) {
                 // The check after series 0 ends the data part; series 0 may still get its
                 // value of this cycle.
-                if (erstZuerst &&
-                    (quellen[0].Abstand == 1 || (andere && termine.top().second == 0))) {
+                if (erstZuerst && plan.ErsteFaellig()) {
                     speichern(quellen[0]);
                 }
                 break;
             }
         }
-        const QVector<int>* reihenfolge = &jedenTakt;
-        if (andere) {
-            // Merge the waiting series due now with those of every cycle.
-            faellig.clear();
-            qsizetype j = 0;
-            while (!termine.empty() && termine.top().first == takt) {
-                const int i = termine.top().second;
-                termine.pop();
-                termine.push({takt + quellen[i].Abstand, i});
-                while (j < jedenTakt.size() && jedenTakt[j] < i) {
-                    faellig.append(jedenTakt[j++]);
-                }
-                faellig.append(i);
-            }
-            while (j < jedenTakt.size()) {
-                faellig.append(jedenTakt[j++]);
-            }
-            reihenfolge = &faellig;
-        }
-        for (int i : *reihenfolge) {
+        for (int i : plan.Faellige()) {
             speichern(quellen[i]);
             if (verbraucht >= laenge) {
                 fertig = true;

@@ -1,10 +1,11 @@
 #include "measurement/MessDateiLeser.h"
 
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "measurement/MessDateiFormat.h"
 #include "shell/Arbeitsspeicher.h"
 #include "shell/DateiPruefung.h"
 #include "shell/DatumZeit.h"
+#include "shell/Meldungen.h"
 #include "shell/TNachrichtInhalt.h"
 #include "shell/TShellKontext.h"
 
@@ -74,14 +75,13 @@ bool MessDateiPruefen(TShellKontext& app, const QString& datei, TMessDatei& arbe
         return false;
     }
     // A catalogue entry that cannot be read makes the file unusable as well.
-    const TGeraetLesenErgebnis g = GeraetLesen(app, app.AppConst.Geraet, arbeit);
-    return g.Fehler.isEmpty();
+    const TErgebnis g = GeraetLesen(app, app.AppConst.Geraet, arbeit);
+    return g.Meldung.isEmpty();
 }
 
 namespace {
 
-TLeseErgebnis Lesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
-                    TMessDatei& ziel) {
+TLeseErgebnis Lesen(TShellKontext& app, const QString& datei, bool nurAuftrag, TMessDatei& ziel) {
     QFile f(datei);
     TLeseErgebnis e = Oeffnen(f);
     if (!e) {
@@ -129,12 +129,13 @@ TLeseErgebnis Lesen(TShellKontext& app, const QString& datei, bool nurAuftrag,
     ziel = std::move(d);
     if (!nurAuftrag) {
         if (befund.Zurueck) {
-            app.Nachricht(39);
+            app.Nachricht(Meldung::ZeitAbweichung);
         }
         if (befund.Erwartet != befund.Uebertragen) {
-            app.Nachricht(40, app.Texte.MesswerteBerechnetText + QString::number(befund.Erwartet) +
-                                  QStringLiteral("\n\r") + app.Texte.MesswerteUebertragenText +
-                                  QString::number(befund.Uebertragen));
+            app.Nachricht(Meldung::AuftragNichtErfuellt,
+                          app.Texte.MesswerteBerechnetText + QString::number(befund.Erwartet) +
+                              QStringLiteral("\n\r") + app.Texte.MesswerteUebertragenText +
+                              QString::number(befund.Uebertragen));
         }
     }
     return {};
@@ -267,8 +268,8 @@ TEinleseErgebnis MessDateiEinlesen(TShellKontext& app, const QString& datei, boo
         e.Weg = e.Lesen ? TEinleseWeg::Gelesen : TEinleseWeg::Fehler;
         return e;
     }
-    app.Nachricht(3, QStringLiteral("???"));
-    if (app.Nachricht(16, datei) != mrYes) {
+    app.Nachricht(Meldung::GeraetNichtImKatalog, QStringLiteral("???"));
+    if (app.Nachricht(Meldung::RohdatenEinlesenFragen, datei) != mrYes) {
         e.Weg = TEinleseWeg::Abgelehnt;
         return e;
     }

@@ -34,7 +34,8 @@ TLeseErgebnis RohDateiLesen(TShellKontext& app, const QString& datei, TMessDatei
 
 // The read of a file as the main window and the job dialog do it: the check, then the read;
 // when the check fails, message 3 with "???" and message 16 with the file name, and the raw
-// import when the answer is Yes, all into the working record `arbeit`. Message 2 is the caller's, as the callers differ in it.
+// import when the answer is Yes, all into the working record `arbeit`. Message 2 is the caller's,
+// as the callers differ in it.
 enum class TEinleseWeg { Gelesen, RohGelesen, Abgelehnt, Fehler };
 struct TEinleseErgebnis {
     TEinleseWeg Weg = TEinleseWeg::Abgelehnt;

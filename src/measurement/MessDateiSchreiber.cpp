@@ -96,10 +96,9 @@ TLeseErgebnis MessDateiSchreiben(const QString& datei, bool alsAuftrag, const TM
         e.Meldung = datei + QStringLiteral(": ") + e.Meldung;
         return e;
     }
-    QString fehler;
-    if (!TSpeicherDatei::Alles(datei, bytes, &fehler)) {
+    if (const TErgebnis e = TSpeicherDatei::Alles(datei, bytes); !e) {
         return TLeseErgebnis::Fehler(
-            datei + QStringLiteral(": Die Datei lässt sich nicht schreiben: ") + fehler, -1);
+            datei + QStringLiteral(": Die Datei lässt sich nicht schreiben: ") + e.Meldung, -1);
     }
     return {};
 }

@@ -1,7 +1,7 @@
 #include "measurement/MessInfo.h"
 
 #include "shell/DatumZeit.h"
-#include "shell/Diverse.h"
+#include "shell/Geraeteversion.h"
 #include "shell/TAppConst.h"
 #include "shell/TSprachTexte.h"
 #include "shell/Textkodierung.h"
@@ -134,9 +134,9 @@ void GeraetFelderLesen(const TMessDatei& d, const TAppConst& k, const TSprachTex
                        TMessInfoFelder& f) {
     f.GeraetName = d.Name;
     f.VarekSNr = d.VarekSNr;
-    f.Version = Diverse::VersionText(d.Version);
+    f.Version = Geraeteversion::VersionText(d.Version);
     f.SerienNummer = d.SerienNummer;
-    f.Firmware = Diverse::VersionText(d.Firmware);
+    f.Firmware = Geraeteversion::VersionText(d.Firmware);
     f.Speicher = QString::number(d.Speicher);
     f.KanalAnzahl = QString::number(d.KanalAnzahl);
     f.Takt = QString::number(d.Takt);
@@ -200,10 +200,10 @@ QString MessAuftragSetzen(const TMessInfoFelder& f, const TAppConst& k, const TS
         if (!fehler.isEmpty()) {
             return 0;
         }
-        const auto w = Diverse::VersionWert(text);
+        const auto w = Geraeteversion::VersionWert(text);
         if (!w || *w < 0 || *w > 65535) {
-            fehler =
-                Bereichsfehler(caption, text, Diverse::VersionText(0), Diverse::VersionText(65535));
+            fehler = Bereichsfehler(caption, text, Geraeteversion::VersionText(0),
+                                    Geraeteversion::VersionText(65535));
             return 0;
         }
         return quint16(*w);

@@ -1,13 +1,13 @@
 #include "measurement/Zeitstempel.h"
 
+#include "shell/Bcd.h"
 #include "shell/DatumZeit.h"
-#include "shell/Diverse.h"
 
 #include <algorithm>
 #include <cmath>
 
 bool ZeitstempelLesen(const quint8* g, double& ziel) {
-    using Diverse::BcdZuZahl;
+    using Bcd::BcdZuZahl;
     DatumZeit::TTeile t;
     t.Jahr = 2000 + BcdZuZahl(g[0]);
     t.Monat = BcdZuZahl(g[1]);
@@ -29,7 +29,7 @@ bool ZeitstempelLesen(const quint8* g, double& ziel) {
 }
 
 TZeitstempel ZeitstempelKodieren(double wert) {
-    using Diverse::ZahlZuBcd;
+    using Bcd::ZahlZuBcd;
     const DatumZeit::TTeile t = DatumZeit::Zerlegen(wert);
     return {ZahlZuBcd(quint8((t.Jahr - 2000) & 0xFF)),
             ZahlZuBcd(quint8(t.Monat)),

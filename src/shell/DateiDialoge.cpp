@@ -12,8 +12,8 @@ QString DateiFilter(const QList<QPair<QString, QString>>& typen) {
     return teile.join(u'|');
 }
 
-TDateiDialog DateiDialogVorlage(const TShellKontext& app, const QString& titel, const QString& typName,
-                                const QString& endung) {
+TDateiDialog DateiDialogVorlage(const TShellKontext& app, const QString& titel,
+                                const QString& typName, const QString& endung) {
     TDateiDialog dialog;
     dialog.Titel = titel;
     dialog.Verzeichnis = app.AppConst.DatenPfad;

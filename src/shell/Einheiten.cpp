@@ -1,5 +1,6 @@
 #include "shell/Einheiten.h"
 
+#include "shell/Meldungen.h"
 #include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
 
@@ -64,7 +65,8 @@ std::optional<double> EinheitenWechselPruefen(TShellKontext& app, const TEinheit
                                               const TEinheiten& nach) {
     const std::optional<double> faktor = EinheitenWechselFaktor(von, nach);
     if (!faktor) {
-        app.Nachricht(38, von.Name + QStringLiteral(" <> ") + nach.Name);
+        app.Nachricht(Meldung::UngleicheBezugseinheiten,
+                      von.Name + QStringLiteral(" <> ") + nach.Name);
     }
     return faktor;
 }

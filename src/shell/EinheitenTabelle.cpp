@@ -1,6 +1,7 @@
 #include "shell/EinheitenTabelle.h"
 
 #include "shell/Einheiten.h"
+#include "shell/Meldungen.h"
 #include "shell/TSprachTexte.h"
 #include "shell/Zahlen.h"
 
@@ -9,9 +10,6 @@
 namespace EinheitenTabelle {
 
 namespace {
-
-constexpr int kNachrichtZahl = 36;
-constexpr int kNachrichtName = 37;
 
 QString Zelle(const TZeilen& zeilen, int zeile, int spalte) {
     return zeilen.value(zeile).value(spalte);
@@ -52,31 +50,33 @@ TPruefung ZellePruefen(const TZeilen& zeilen, int zeile, int spalte, const TSpra
     switch (spalte) {
     case Name: {
         if (text.isEmpty()) {
-            return {kNachrichtName, QString()};
+            return {Meldung::EinheitenName, QString()};
         }
         for (int i = 0; i < zeilen.size(); ++i) {
             if (i != zeile && Zelle(zeilen, i, Name) == text) {
-                return {kNachrichtName, text};
+                return {Meldung::EinheitenName, text};
             }
         }
         if (!NameSpeicherbar(text)) {
-            return {kNachrichtName, text + QStringLiteral(" - ") + texte.EinheitNameUngueltigText};
+            return {Meldung::EinheitenName,
+                    text + QStringLiteral(" - ") + texte.EinheitNameUngueltigText};
         }
         return {};
     }
     case Faktor: {
         const auto zahl = Zahlen::GleitzahlLesen(text);
         if (!zahl) {
-            return {kNachrichtZahl, texte.ZahlenText};
+            return {Meldung::NurZeichen, texte.ZahlenText};
         }
         if (*zahl <= 0) {
-            return {kNachrichtZahl, QStringLiteral(" ") + texte.ZahlenText + QStringLiteral(" >0")};
+            return {Meldung::NurZeichen,
+                    QStringLiteral(" ") + texte.ZahlenText + QStringLiteral(" >0")};
         }
         return {};
     }
     case Offset:
         if (!Zahlen::GleitzahlLesen(text)) {
-            return {kNachrichtZahl, texte.ZahlenText};
+            return {Meldung::NurZeichen, texte.ZahlenText};
         }
         return {};
     default:
@@ -115,8 +115,8 @@ void Sortieren(TZeilen& zeilen, int spalte) {
     }
 }
 
-TErgebnis Liste(const TZeilen& zeilen, const TSprachTexte& texte) {
-    TErgebnis ergebnis;
+TListenErgebnis Liste(const TZeilen& zeilen, const TSprachTexte& texte) {
+    TListenErgebnis ergebnis;
     TZeilen z = zeilen;
     for (int i = 0; i < z.size(); ++i) {
         z[i].resize(SpaltenAnzahl);

@@ -52,12 +52,12 @@ void Sortieren(TZeilen& zeilen, int spalte);
 // it. A row whose cells are all empty is left out; a factor cell left empty counts as 1, an
 // offset cell left empty as 0 (rows never visited). Any other faulty cell stops the
 // conversion: `Fehler` says what, `Zeile`/`Spalte` where.
-struct TErgebnis {
+struct TListenErgebnis {
     TEinheitenListe Liste;
     TPruefung Fehler;
     int Zeile = -1;
     int Spalte = -1;
 };
-TErgebnis Liste(const TZeilen& zeilen, const TSprachTexte& texte);
+TListenErgebnis Liste(const TZeilen& zeilen, const TSprachTexte& texte);
 
 } // namespace EinheitenTabelle

@@ -82,12 +82,12 @@ void EinheitenLesen(const TIniDatei& ini, TAppConst& a) {
 }
 
 bool Speichern(TShellKontext& app, const TIniDatei& ini) {
-    QString fehler;
-    if (ini.Speichern(&fehler)) {
+    const TErgebnis e = ini.Speichern();
+    if (e) {
         return true;
     }
     // The reason goes with the name: a full disk needs another remedy than a missing right.
-    app.Nachricht(29, QDir::toNativeSeparators(ini.Pfad()) + QChar(13) + fehler);
+    app.Nachricht(29, QDir::toNativeSeparators(ini.Pfad()) + QChar(13) + e.Meldung);
     return false;
 }
 

@@ -1,9 +1,10 @@
 #include "shell/ProgrammStart.h"
 
-#include "shell/Diverse.h"
 #include "shell/HilfeSeite.h"
+#include "shell/Meldungen.h"
 #include "shell/TShellKontext.h"
 #include "shell/VersionsInfo.h"
+#include "shell/Verzeichnis.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,7 @@ namespace {
 QString InstallierterPfad(const QString& programmDatei) {
     QString pfad = QDir::cleanPath(QFileInfo(programmDatei).absolutePath() +
                                    QStringLiteral("/" ORVAN_INSTALLIERTE_DATEN));
-    Diverse::BackslashAnhaengen(pfad);
+    Verzeichnis::BackslashAnhaengen(pfad);
     return pfad;
 }
 
@@ -29,7 +30,7 @@ bool Beschreibbar(const QString& verzeichnis) {
 // The user's own directory of kind `art`, for all three programs alike.
 QString XdgVerzeichnis(QStandardPaths::StandardLocation art) {
     QString pfad = QStandardPaths::writableLocation(art) + QStringLiteral("/orvan");
-    Diverse::BackslashAnhaengen(pfad);
+    Verzeichnis::BackslashAnhaengen(pfad);
     return pfad;
 }
 
@@ -47,7 +48,7 @@ QString ProgrammPfadErmitteln(const QString& programmDatei) {
         }
     }
     pfad = QDir::cleanPath(QDir(pfad).absolutePath());
-    Diverse::BackslashAnhaengen(pfad);
+    Verzeichnis::BackslashAnhaengen(pfad);
     return pfad;
 }
 
@@ -95,7 +96,7 @@ void ProgrammDatenSetzen(TShellKontext& app, const QString& programmDatei,
 
     QStringList version;
     if (!VersionsInfoLesen(programmDatei, version)) {
-        app.Nachricht(26);
+        app.Nachricht(Meldung::DateiEigenschaftenFehlen);
     }
     // Without version information the program still needs its names.
     a.InternerName = version.value(3, QStringLiteral("ORVAN"));

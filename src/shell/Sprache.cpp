@@ -1,7 +1,8 @@
 #include "shell/Sprache.h"
 
-#include "shell/TShellKontext.h"
+#include "shell/Meldungen.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 
 namespace {
 QString SprachDateiPfad(const TShellKontext& app) {
@@ -13,11 +14,11 @@ void SprachListeLesen(TShellKontext& app, QStringList& liste) {
     liste.clear();
     const TIniDatei ini(SprachDateiPfad(app));
     if (!ini.Vorhanden()) {
-        app.Nachricht(27, Dateinamen::SprachDatei);
+        app.Nachricht(Meldung::KeineSprachDatei, Dateinamen::SprachDatei);
         return;
     }
     if (!ini.Lesefehler().isEmpty()) {
-        app.Nachricht(0, ini.Pfad() + QStringLiteral(": ") + ini.Lesefehler());
+        app.Nachricht(Meldung::Allgemein, ini.Pfad() + QStringLiteral(": ") + ini.Lesefehler());
     }
     liste = ini.Abschnitte();
 }
@@ -25,7 +26,7 @@ void SprachListeLesen(TShellKontext& app, QStringList& liste) {
 void SpracheLesen(TShellKontext& app, const QString& sprache) {
     const TIniDatei ini(SprachDateiPfad(app));
     if (!ini.Vorhanden()) {
-        app.Nachricht(27, Dateinamen::SprachDatei);
+        app.Nachricht(Meldung::KeineSprachDatei, Dateinamen::SprachDatei);
         return;
     }
     if (!ini.AbschnittVorhanden(sprache)) {

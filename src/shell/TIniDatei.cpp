@@ -321,13 +321,10 @@ QString TIniDatei::Text() const {
     return text;
 }
 
-bool TIniDatei::Speichern(QString* fehler) const {
+TErgebnis TIniDatei::Speichern() const {
     // A file that exists but could not be read would be replaced by what little was set.
     if (!FLesefehler.isEmpty()) {
-        if (fehler) {
-            *fehler = FLesefehler;
-        }
-        return false;
+        return TErgebnis::Fehler(FLesefehler);
     }
     const QString text = Text();
     QByteArray bytes;
@@ -342,5 +339,5 @@ bool TIniDatei::Speichern(QString* fehler) const {
             bytes.prepend("\xEF\xBB\xBF");
         }
     }
-    return TSpeicherDatei::Alles(FPfad, bytes, fehler);
+    return TSpeicherDatei::Alles(FPfad, bytes);
 }

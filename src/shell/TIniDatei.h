@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/TErgebnis.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -50,8 +52,8 @@ public:
 
     // The whole file as it would be written.
     QString Text() const;
-    // Writes the file; on failure returns false and puts the reason into `fehler`.
-    bool Speichern(QString* fehler = nullptr) const;
+    // Writes the file; on failure the result says why.
+    TErgebnis Speichern() const;
 
 private:
     struct TZeile {

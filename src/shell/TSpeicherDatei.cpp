@@ -91,11 +91,10 @@ void TSpeicherDatei::Verwerfen() {
     FDatei.commit(); // with the writing cancelled this only removes the temporary file
 }
 
-bool TSpeicherDatei::Alles(const QString& pfad, const QByteArray& bytes, QString* fehler) {
+TErgebnis TSpeicherDatei::Alles(const QString& pfad, const QByteArray& bytes) {
     TSpeicherDatei datei(pfad);
-    const bool ok = datei.Oeffnen() && datei.Schreiben(bytes) && datei.Abschliessen();
-    if (!ok && fehler) {
-        *fehler = datei.Fehler();
+    if (datei.Oeffnen() && datei.Schreiben(bytes) && datei.Abschliessen()) {
+        return {};
     }
-    return ok;
+    return TErgebnis::Fehler(datei.Fehler());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/TErgebnis.h"
+
 #include <QByteArray>
 #include <QSaveFile>
 #include <QString>
@@ -37,8 +39,8 @@ public:
     const QString& Fehler() const { return FFehler; }
     qint64 Geschrieben() const { return FGeschrieben; }
 
-    // Writes `bytes` as the whole content of `pfad`; on failure the reason into `fehler`.
-    static bool Alles(const QString& pfad, const QByteArray& bytes, QString* fehler = nullptr);
+    // Writes `bytes` as the whole content of `pfad`; on failure the reason in the result.
+    static TErgebnis Alles(const QString& pfad, const QByteArray& bytes);
 
 private:
     void FehlerSetzen(const QString& grund);

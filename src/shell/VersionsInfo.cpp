@@ -1,18 +1,24 @@
 #include "shell/VersionsInfo.h"
 
+// The version number comes from the project() line of the top CMakeLists.txt, and only from
+// there: ORVAN_VERSION ("a.b.c.d") and its four parts.
+#if !defined(ORVAN_VERSION) || !defined(ORVAN_VERSION_TEILE)
+#error "ORVAN_VERSION and ORVAN_VERSION_TEILE come from CMake"
+#endif
+
 const TVersionsRessource& ProgrammVersion() {
     static const TVersionsRessource ressource = {
         true,
         {
             {QStringLiteral("CompanyName"), QStringLiteral("Orvan Messtechnik GmbH")},
             {QStringLiteral("FileDescription"), QStringLiteral("Kurven-Auswertungs-Software")},
-            {QStringLiteral("FileVersion"), QStringLiteral("0.3.1.29")},
+            {QStringLiteral("FileVersion"), QStringLiteral(ORVAN_VERSION)},
             {QStringLiteral("InternalName"), QStringLiteral("ORVAN")},
             {QStringLiteral("LegalCopyright"), QStringLiteral("© 2026 Orvan Messtechnik GmbH")},
             {QStringLiteral("OriginalFilename"), QStringLiteral("orvan")},
             {QStringLiteral("ProductName"), QStringLiteral("Orvan")},
         },
-        {0, 3, 1, 29},
+        {ORVAN_VERSION_TEILE},
     };
     return ressource;
 }

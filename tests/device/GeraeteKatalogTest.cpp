@@ -1,4 +1,4 @@
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "app/AnwendungStarten.h"
 #include "shell/DatumZeit.h"
 #include "shell/TIniDatei.h"
@@ -137,10 +137,10 @@ TEST(GeraetLesen, FaultyValueNamesKeyAndValueAndChangesNothing) {
         // The faulty line comes first, so that it wins over the usual lines behind it.
         TKatalog t(QByteArray("[X]\n") + f.Zeile + "\nVersion=3\nKanalAnzahl=2\nResetBefehl=R01\n");
         TGeraet g = Vorher();
-        const TGeraetLesenErgebnis e = GeraetLesen(t.App, "X", g);
+        const TErgebnis e = GeraetLesen(t.App, "X", g);
         EXPECT_FALSE(e) << f.Zeile;
-        EXPECT_TRUE(e.Fehler.contains(QString::fromUtf8(f.ImFehler))) << e.Fehler.toStdString();
-        EXPECT_TRUE(e.Fehler.contains("[X]")) << e.Fehler.toStdString();
+        EXPECT_TRUE(e.Meldung.contains(QString::fromUtf8(f.ImFehler))) << e.Meldung.toStdString();
+        EXPECT_TRUE(e.Meldung.contains("[X]")) << e.Meldung.toStdString();
         EXPECT_EQ(g, Vorher()) << f.Zeile;
         EXPECT_TRUE(t.Benutzer.Nummern().isEmpty());
     }
@@ -183,8 +183,8 @@ TEST(GeraeteKatalog, DeliveredCatalogueReadsAndCoversTheChannelTypes) {
     bool alleTypen = false, mehrereAna = false, sendbar = false;
     for (const QString& name : liste) {
         TGeraet g;
-        const TGeraetLesenErgebnis e = GeraetLesen(t.App, name, g);
-        ASSERT_TRUE(e) << name.toStdString() << ": " << e.Fehler.toStdString();
+        const TErgebnis e = GeraetLesen(t.App, name, g);
+        ASSERT_TRUE(e) << name.toStdString() << ": " << e.Meldung.toStdString();
         const auto& typ = g.KanalInfo[KanalInfoZeile::KanalTyp];
         QSet<int> aufloesungen, abstaende;
         for (int k = 0; k < g.KanalAnzahl; ++k) {

@@ -1,6 +1,6 @@
 #include "TTestHeim.h"
 
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "measurement/MessDateiLeser.h"
 #include "measurement/MessDateiSchreiber.h"
 #include "shell/DatumZeit.h"

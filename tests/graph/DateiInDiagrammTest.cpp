@@ -1,7 +1,7 @@
 #include "graph/DateiInDiagramm.h"
+#include "app/TAnwendung.h"
 #include "formula/TParser.h"
 #include "graph/Farben.h"
-#include "app/TAnwendung.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <gtest/gtest.h>
@@ -164,9 +164,9 @@ TEST_F(DateiInDiagrammTest, ErrorInACalculatedSeriesLeavesTheDocument) {
     m.Messreihen[2].Name = QStringLiteral("Q=M0/M1");
     m.Messreihen[1].Messwerte[1][0] = 0; // division by zero in the first point
     const TDiagramm vorher = D;
-    const TImportErgebnis e = DateiInDiagramm(App, App.DefaultKurve, Parser, m, D);
+    const TErgebnis e = DateiInDiagramm(App, App.DefaultKurve, Parser, m, D);
     EXPECT_FALSE(e);
-    EXPECT_FALSE(e.Fehler.isEmpty());
+    EXPECT_FALSE(e.Meldung.isEmpty());
     EXPECT_EQ(D, vorher);
 }
 

@@ -101,10 +101,9 @@ TEST(Export, FailedWriteReportsAndKeepsTheOldFile) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("alt");
     }
-    QString fehler;
-    EXPECT_FALSE(
-        Export::ExportCSV(dir.filePath(QStringLiteral("fehlt/x.csv")), TDiagramm{}, &fehler));
-    EXPECT_FALSE(fehler.isEmpty());
+    const TErgebnis e = Export::ExportCSV(dir.filePath(QStringLiteral("fehlt/x.csv")), TDiagramm{});
+    EXPECT_FALSE(e);
+    EXPECT_FALSE(e.Meldung.isEmpty());
     EXPECT_EQ(DateiInhalt(pfad), QByteArray("alt"));
 }
 

@@ -215,15 +215,15 @@ TEST_F(GraphDateiTest, EveryTruncationIsRefusedAndLeavesTheDocument) {
         TDiagramm d = vorher;
         // Both from memory and through the file reader, which reads in blocks.
         const auto e = GraphDatei::GraphDatenLesen(voll.constData(), n, d);
-        ASSERT_EQ(e.Zustand, GraphDatei::TLeseErgebnis::Unlesbar) << n;
+        ASSERT_EQ(e.Zustand, GraphDatei::TGraphLeseErgebnis::Unlesbar) << n;
         EXPECT_EQ(d, vorher) << n;
         EXPECT_LE(e.Position, n);
-        EXPECT_FALSE(e.Fehler.isEmpty());
+        EXPECT_FALSE(e.Meldung.isEmpty());
     }
     DateiSchreiben(Pfad("t.ogr"), voll.left(voll.size() - 1));
     TDiagramm d = vorher;
     EXPECT_EQ(GraphDatei::GraphDateiLesen(Pfad("t.ogr"), d).Zustand,
-              GraphDatei::TLeseErgebnis::Unlesbar);
+              GraphDatei::TGraphLeseErgebnis::Unlesbar);
     EXPECT_EQ(d, vorher);
 }
 
@@ -257,7 +257,7 @@ TEST_F(GraphDateiTest, ReadingInBlocksGivesTheSameDocument) {
     DateiSchreiben(Pfad("kurz.ogr"), bytes.left(bytes.size() / 2));
     TDiagramm vorher;
     const auto e = GraphDatei::GraphDateiLesen(Pfad("kurz.ogr"), vorher);
-    EXPECT_EQ(e.Zustand, GraphDatei::TLeseErgebnis::Unlesbar);
+    EXPECT_EQ(e.Zustand, GraphDatei::TGraphLeseErgebnis::Unlesbar);
     EXPECT_EQ(vorher, TDiagramm{});
 }
 
@@ -291,7 +291,7 @@ TEST_F(GraphDateiTest, CountsThatCannotFitAreRefusedBeforeAllocating) {
         TDiagramm d;
         d.Titel = QStringLiteral("bleibt");
         const auto e = GraphDatei::GraphDatenLesen(f.Bytes.constData(), f.Bytes.size(), d);
-        EXPECT_EQ(e.Zustand, GraphDatei::TLeseErgebnis::Unlesbar) << f.Name;
+        EXPECT_EQ(e.Zustand, GraphDatei::TGraphLeseErgebnis::Unlesbar) << f.Name;
         EXPECT_EQ(d.Titel, QStringLiteral("bleibt")) << f.Name;
     }
     // The unchanged bytes are fine.
@@ -305,7 +305,7 @@ TEST_F(GraphDateiTest, MissingAndDamagedFilesAreReportedToTheUser) {
     TAnwendung app(benutzer);
     TDiagramm d = Beispiel();
     EXPECT_EQ(GraphDatei::GraphDateiLesen(Pfad("fehlt.ogr"), d).Zustand,
-              GraphDatei::TLeseErgebnis::Fehlt);
+              GraphDatei::TGraphLeseErgebnis::Fehlt);
     EXPECT_FALSE(GraphDatei::GraphDateiOeffnen(app, Pfad("fehlt.ogr"), d));
     DateiSchreiben(Pfad("kaputt.ogr"), QByteArray("\x05\0\0\0ab", 6));
     EXPECT_FALSE(GraphDatei::GraphDateiOeffnen(app, Pfad("kaputt.ogr"), d));
@@ -320,10 +320,10 @@ TEST_F(GraphDateiTest, MissingAndDamagedFilesAreReportedToTheUser) {
 TEST_F(GraphDateiTest, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(GraphDatei::GraphDateiSchreiben(Pfad("gibtsnicht/x.ogr"), Beispiel()));
     DateiSchreiben(Pfad("alt.ogr"), "alt");
-    QString fehler;
     // A directory in the way of the file: the write fails and says why.
-    EXPECT_FALSE(GraphDatei::GraphDateiSchreiben(Dir.path(), Beispiel(), &fehler));
-    EXPECT_FALSE(fehler.isEmpty());
+    const TErgebnis e = GraphDatei::GraphDateiSchreiben(Dir.path(), Beispiel());
+    EXPECT_FALSE(e);
+    EXPECT_FALSE(e.Meldung.isEmpty());
     EXPECT_EQ(DateiInhalt(Pfad("alt.ogr")), QByteArray("alt"));
 }
 

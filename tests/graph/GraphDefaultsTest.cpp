@@ -1,7 +1,7 @@
 #include "graph/GraphDefaults.h"
-#include "graph/Farben.h"
 #include "app/AnwendungStarten.h"
 #include "app/TAnwendung.h"
+#include "graph/Farben.h"
 #include "shell/TIniDatei.h"
 #include "shell/TSkriptBenutzer.h"
 

@@ -1,6 +1,6 @@
 #include "graph/KurveBerechnen.h"
-#include "formula/TParser.h"
 #include "app/TAnwendung.h"
+#include "formula/TParser.h"
 #include "shell/TSkriptBenutzer.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ protected:
     TAnwendung App{Benutzer};
     TParser Parser;
     TMessDatei M;
-    TImportErgebnis Ergebnis;
+    TErgebnis Ergebnis;
 };
 
 TEST(Berechnungsformel, References) {
@@ -138,12 +138,26 @@ TEST_F(KurveBerechnenTest, ShortOrEmptyFirstSeriesGivesAnEmptyResult) {
 }
 
 TEST_F(KurveBerechnenTest, RefusedFormulaShowsMessage35AndGivesTheOffsetOnly) {
-    M.Messreihen = {Reihe(0, {1, 2, 3}, {1, 2, 3})};
-    const int k = Rechne("Falsch=M0+*2", 2, 3);
-    ASSERT_TRUE(Ergebnis);
-    EXPECT_EQ(Benutzer.Nummern(), (QList<int>{35}));
-    EXPECT_TRUE(Benutzer.Gezeigt[0].Text.contains(QStringLiteral("M0+*2")));
-    EXPECT_EQ(Werte(k)[1], (QVector<double>{6, 6}));
+    // A syntax error, an exponent out of range and an unreadable number are all refused by
+    // the compiler; none of them may escape as an exception.
+    for (const char* formel : {"M0+*2", "M0^1E10", "M0*1.5E99999"}) {
+        SCOPED_TRACE(formel);
+        TSkriptBenutzer benutzer;
+        TAnwendung app{benutzer};
+        M.Messreihen = {Reihe(0, {1, 2, 3}, {1, 2, 3})};
+        TMessreihe s;
+        s.Name = QStringLiteral("Falsch=") + QLatin1String(formel);
+        s.Kanal = 1;
+        s.Nullwert = 2;
+        s.Messkonstante = 3;
+        M.Messreihen.append(s);
+        const TErgebnis e = KurveBerechnen(app, Parser, 1, M);
+        ASSERT_TRUE(e);
+        EXPECT_EQ(benutzer.Nummern(), (QList<int>{35}));
+        ASSERT_FALSE(benutzer.Gezeigt.isEmpty());
+        EXPECT_TRUE(benutzer.Gezeigt[0].Text.contains(QLatin1String(formel)));
+        EXPECT_EQ(Werte(1)[1], (QVector<double>{6, 6}));
+    }
 }
 
 TEST_F(KurveBerechnenTest, BrokenReferenceAndArithmeticErrorFailWithoutChange) {
@@ -156,9 +170,9 @@ TEST_F(KurveBerechnenTest, BrokenReferenceAndArithmeticErrorFailWithoutChange) {
         s.Messwerte = {QVector<double>{9}, QVector<double>{9}};
         M.Messreihen.resize(1);
         M.Messreihen.append(s);
-        const TImportErgebnis e = KurveBerechnen(App, Parser, 1, M);
+        const TErgebnis e = KurveBerechnen(App, Parser, 1, M);
         EXPECT_FALSE(e) << formel;
-        EXPECT_FALSE(e.Fehler.isEmpty()) << formel;
+        EXPECT_FALSE(e.Meldung.isEmpty()) << formel;
         EXPECT_EQ(Werte(1)[0], (QVector<double>{9})) << formel;
     }
 }

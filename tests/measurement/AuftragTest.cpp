@@ -112,6 +112,7 @@ TEST(Berechnungen, Duration) {
         {5, 1000, 1, "0 Tage 0 Std 0 Min 0.005 Sek"},
     };
     for (const auto& f : faelle) {
+        SCOPED_TRACE(f.Text);
         TMessDatei d = BeispielAuftrag();
         d.Auftrag.MessTakte = f.Takte;
         d.Messfrequenz = double(f.Takt) / f.Teiler;

@@ -266,7 +266,8 @@ TEST(MessDateiPruefen, AcceptsKnownDevicesOnly) {
     for (const auto& f : faelle) {
         TMessProgramm p("[D]\nSpeicher=77\nAuftragSendFlags=101\n");
         DateiSchreiben(p.Pfad("x.ome"), f.Inhalt);
-        EXPECT_EQ(MessDateiPruefen(p.App, p.Pfad("x.ome"), p.App.ArbeitsDatei), f.Ergebnis) << f.Name;
+        EXPECT_EQ(MessDateiPruefen(p.App, p.Pfad("x.ome"), p.App.ArbeitsDatei), f.Ergebnis)
+            << f.Name;
         // On success the selected device's catalogue entry is in the working record.
         EXPECT_EQ(p.App.ArbeitsDatei.Speicher, f.Ergebnis ? 77u : 0u) << f.Name;
         EXPECT_TRUE(p.Benutzer.Nummern().isEmpty());
@@ -353,7 +354,8 @@ TEST(MessDateiEinlesen, ForeignFileOffersRawImport) {
         TMessProgramm p;
         p.Benutzer.FrageAntwort = antwort;
         DateiSchreiben(p.Pfad("fremd.txt"), "kein Messformat");
-        const TEinleseErgebnis e = MessDateiEinlesen(p.App, p.Pfad("fremd.txt"), false, p.App.ArbeitsDatei);
+        const TEinleseErgebnis e =
+            MessDateiEinlesen(p.App, p.Pfad("fremd.txt"), false, p.App.ArbeitsDatei);
         EXPECT_EQ(p.Benutzer.Nummern(), (QList<int>{3, 16}));
         EXPECT_TRUE(p.Benutzer.Gezeigt[0].Text.contains("???"));
         EXPECT_EQ(e.Weg, antwort == mrYes ? TEinleseWeg::RohGelesen : TEinleseWeg::Abgelehnt);

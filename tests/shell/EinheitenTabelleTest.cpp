@@ -92,14 +92,14 @@ TEST(EinheitenTabelle, FillingShowsTheGeneralNumberFormat) {
 
 TEST(EinheitenTabelle, ListPutsTheNeutralUnitInFrontOnce) {
     const TSprachTexte t;
-    const TErgebnis e = Liste(Beispiel(), t);
+    const TListenErgebnis e = Liste(Beispiel(), t);
     ASSERT_TRUE(e.Fehler.Gut());
     ASSERT_EQ(e.Liste.size(), 4);
     EXPECT_EQ(e.Liste[0].Name, "<>");
     EXPECT_EQ(e.Liste[2].Name, "ms");
     EXPECT_DOUBLE_EQ(e.Liste[2].Faktor, 0.001);
 
-    const TErgebnis nochmal = Liste(Zeilen(e.Liste), t);
+    const TListenErgebnis nochmal = Liste(Zeilen(e.Liste), t);
     ASSERT_TRUE(nochmal.Fehler.Gut());
     EXPECT_EQ(nochmal.Liste, e.Liste);
 }
@@ -109,7 +109,7 @@ TEST(EinheitenTabelle, ListCompletesRowsNeverVisitedAndStopsAtFaults) {
     TZeilen z = Beispiel();
     z.insert(1, QStringList(SpaltenAnzahl, QString())); // an empty row: left out
     z.append({"neu", "", "", "", ""});                  // numbers never typed
-    TErgebnis e = Liste(z, t);
+    TListenErgebnis e = Liste(z, t);
     ASSERT_TRUE(e.Fehler.Gut());
     ASSERT_EQ(e.Liste.size(), 5);
     EXPECT_EQ(e.Liste[4], (TEinheiten{"neu", "", 1.0, 0.0, ""}));

@@ -44,6 +44,7 @@ TEST(NachrichtDialog, KeysAndCloseBoxGiveTheStatedResults) {
         {K::JaNeinAbbrechenHilfe, mrYes, mrCancel},
     };
     for (const Fall& f : faelle) {
+        SCOPED_TRACE(int(f.Knoepfe));
         TNachrichtDialog enter(Inhalt(f.Knoepfe), "ORVAN", {});
         EXPECT_EQ(Ausfuehren(enter,
                              [](TNachrichtDialog& d) { Taste(d, Qt::Key_Return); }),

@@ -1,7 +1,7 @@
 #include "shell/Sprache.h"
 #include "TestHilfen.h"
-#include "shell/Nachricht.h"
 #include "app/AnwendungStarten.h"
+#include "shell/Nachricht.h"
 #include "shell/TIniDatei.h"
 
 #include <QDir>

@@ -137,7 +137,9 @@ TEST(TIniDatei, HugeFilesAreRefusedAndKept) {
         EXPECT_FALSE(ini.AbschnittVorhanden("S"));
         ini.SchreibeText("S", "k", "neu");
         QString fehler;
-        EXPECT_FALSE(ini.Speichern(&fehler));
+        const TErgebnis ergebnis = ini.Speichern();
+        EXPECT_FALSE(ergebnis);
+        fehler = ergebnis.Meldung;
         EXPECT_EQ(fehler, ini.Lesefehler());
         EXPECT_EQ(DateiLesen(t.Pfad("g.cfg")), f.Inhalt);
     }
@@ -156,7 +158,9 @@ TEST(TIniDatei, AFailedWriteLeavesThePreviousFileIntact) {
         TIniDatei ini(t.Pfad("datei/x.cfg"));
         ini.SchreibeText("A", "b", "c");
         QString fehler;
-        EXPECT_FALSE(ini.Speichern(&fehler));
+        const TErgebnis ergebnis = ini.Speichern();
+        EXPECT_FALSE(ergebnis);
+        fehler = ergebnis.Meldung;
         EXPECT_FALSE(fehler.isEmpty());
         EXPECT_EQ(DateiLesen(t.Pfad("datei")), "kein Verzeichnis");
         return;

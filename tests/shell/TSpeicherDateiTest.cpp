@@ -14,7 +14,9 @@ TEST(TSpeicherDatei, WritesAndReplacesAFile) {
     TTestProgramm t;
     DateiSchreiben(t.Pfad("a.txt"), "alt");
     QString fehler;
-    EXPECT_TRUE(TSpeicherDatei::Alles(t.Pfad("a.txt"), "neu und länger", &fehler));
+    const TErgebnis ergebnis = TSpeicherDatei::Alles(t.Pfad("a.txt"), "neu und länger");
+    EXPECT_TRUE(ergebnis);
+    fehler = ergebnis.Meldung;
     EXPECT_TRUE(fehler.isEmpty());
     EXPECT_EQ(DateiLesen(t.Pfad("a.txt")), QByteArray("neu und länger"));
     // An empty content is a file of 0 bytes, not a failure.
@@ -33,7 +35,9 @@ TEST(TSpeicherDatei, RefusesATargetThatIsNoRegularFile) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.Name);
         QString fehler;
-        EXPECT_FALSE(TSpeicherDatei::Alles(t.Pfad(f.Name), "x", &fehler));
+        const TErgebnis ergebnis = TSpeicherDatei::Alles(t.Pfad(f.Name), "x");
+        EXPECT_FALSE(ergebnis);
+        fehler = ergebnis.Meldung;
         EXPECT_TRUE(fehler.contains(QString::fromUtf8(f.Art))) << fehler.toStdString();
         EXPECT_TRUE(fehler.contains(t.Pfad(f.Name)));
     }
@@ -65,7 +69,9 @@ TEST(TSpeicherDatei, AnAbandonedOrFailedSaveLeavesTheOldFile) {
     EXPECT_EQ(DateiLesen(t.Pfad("a.txt")), QByteArray("alt"));
     // A directory that cannot be there.
     QString fehler;
-    EXPECT_FALSE(TSpeicherDatei::Alles(t.Pfad("a.txt/b.txt"), "x", &fehler));
+    const TErgebnis ergebnis = TSpeicherDatei::Alles(t.Pfad("a.txt/b.txt"), "x");
+    EXPECT_FALSE(ergebnis);
+    fehler = ergebnis.Meldung;
     EXPECT_FALSE(fehler.isEmpty());
     EXPECT_EQ(QDir(t.Pfad()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"a.txt"});

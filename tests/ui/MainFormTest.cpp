@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -134,6 +135,7 @@ TEST(MainForm, StatusBarShowsDeviceConnectionAndLineSettings) {
                             {7, 1, 2, 4800, "7O2 4800"},
                             {8, 3, 1, 9600, "8?1 9600"}};
     for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.Text);
         p.App.AktuellesGeraet.DatenBits = f.Daten;
         p.App.AktuellesGeraet.Parity = f.Paritaet;
         p.App.AktuellesGeraet.StopBits = f.Stop;
@@ -189,6 +191,28 @@ TEST(MainForm, LanguageTickFollowsTheClickAndSurvivesARestart) {
     ASSERT_EQ(eintraege.size(), 2);
     EXPECT_FALSE(eintraege[0]->isChecked());
     EXPECT_TRUE(eintraege[1]->isChecked());
+}
+
+TEST(MainForm, QtsOwnTextsFollowTheLanguage) {
+    // Key names in shortcuts and the buttons of Qt's standard dialogs come from Qt's own
+    // translation: German for Deutsch, Qt's English for English.
+    TUiProgramm p;
+    TMainForm& h = p.Starten();
+    const QList<QAction*> eintraege = h.MenSprache->actions();
+    ASSERT_EQ(eintraege.size(), 2);
+    const auto kuerzel = [] {
+        return QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText);
+    };
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                       QStringLiteral("/qtbase_de.qm"))) {
+        GTEST_SKIP() << "Qt's German translation (qtbase_de.qm) is not installed";
+    }
+    h.SpracheClick(eintraege[0]);
+    EXPECT_EQ(kuerzel(), QStringLiteral("Strg+N"));
+    h.SpracheClick(eintraege[1]);
+    EXPECT_EQ(kuerzel(), QStringLiteral("Ctrl+N"));
+    h.SpracheClick(eintraege[0]);
+    EXPECT_EQ(kuerzel(), QStringLiteral("Strg+N"));
 }
 
 TEST(MainForm, ReadingAFileThatIsNoMeasurementAsksForTheRawImport) {

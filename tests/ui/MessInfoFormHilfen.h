@@ -3,7 +3,7 @@
 // The job dialog on a program directory of its own: a device catalogue for the edge cases,
 // units, a fixed clock and a scripted user.
 #include "UiTestHilfen.h"
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "measurement/Auftrag.h"
 #include "measurement/MessDateiLeser.h"
 #include "measurement/MessTestHilfen.h"

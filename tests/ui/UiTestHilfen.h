@@ -23,9 +23,11 @@ struct TUiProgramm {
     TUiProgramm() {
         QDir(Verzeichnis.path()).mkpath(QStringLiteral("Config"));
         QDir(Verzeichnis.path()).mkpath(QStringLiteral("Daten"));
-        for (const char* datei : {"Sprache.cfg", "Geraete.cfg"}) {
-            QFile::copy(QStringLiteral(ORVAN_SOURCE_DIR "/resources/") + QLatin1String(datei),
-                        Pfad(QStringLiteral("Config/")) + QLatin1String(datei));
+        // The shipped files as the build copied them into its program directory (the one
+        // list of them is resources/config-dateien.txt).
+        const QDir geliefert(QStringLiteral(ORVAN_BIN_DIR "/Config"));
+        for (const QString& datei : geliefert.entryList(QDir::Files)) {
+            QFile::copy(geliefert.filePath(datei), Pfad(QStringLiteral("Config/")) + datei);
         }
     }
 

@@ -2,7 +2,7 @@
 // trying the program without hardware.
 #include "TSimGeraet.h"
 #include "TSimPty.h"
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "shell/DatumZeit.h"
 #include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"

@@ -3,6 +3,7 @@
 #include "app/AnwendungStarten.h"
 #include "app/TAnwendung.h"
 #include "app/ui/TInfoBox.h"
+#include "app/ui/TOrvanApplikation.h"
 #include "device/AuftragSenden.h"
 #include "device/GeraetBefehl.h"
 #include "device/GeraetEinstellungen.h"
@@ -13,6 +14,7 @@
 #include "measurement/MessDateiLeser.h"
 #include "measurement/ui/TMessInfoForm.h"
 #include "shell/DateiDialoge.h"
+#include "shell/HilfeKontexte.h"
 #include "shell/Konfiguration.h"
 #include "shell/Sprache.h"
 #include "shell/ui/TMainCfgForm.h"
@@ -49,8 +51,6 @@ QString LangerHinweis(const QString& hint) {
     const qsizetype strich = hint.indexOf(u'|');
     return strich < 0 ? hint : hint.mid(strich + 1);
 }
-
-constexpr int kHilfeKontextHaupt = 10;
 
 } // namespace
 
@@ -147,22 +147,22 @@ void TMainForm::AktionenAnlegen() {
     const auto strgAlt = [](int taste) { return K(Qt::CTRL | Qt::ALT | taste); };
 
     // clang-format off
-    ActDateiNeu = AktionAnlegen("DateiNeu", &T::DateiNeuCaption, &T::DateiNeuHint, strg(Qt::Key_N), Immer, 30);
-    ActDateiOeffnen = AktionAnlegen("DateiOeffnen", &T::DateiOeffnenCaption, &T::DateiOeffnenHint, strg(Qt::Key_O), Immer, 40);
-    ActDateiSchliessen = AktionAnlegen("DateiSchliessen", &T::DateiSchliessenCaption, &T::DateiSchliessenHint, strg(Qt::Key_Z), GraphOffen, 50);
-    ActDateiSpeichern = AktionAnlegen("DateiSpeichern", &T::DateiSpeichernCaption, &T::DateiSpeichernHint, strg(Qt::Key_S), GraphOffen, 60);
-    ActDateiSpeichernUnter = AktionAnlegen("DateiSpeichernUnter", &T::DateiSpeichernUnterCaption, &T::DateiSpeichernUnterHint, strg(Qt::Key_U), GraphOffen, 70);
-    ActDateiExport = AktionAnlegen("DateiExportieren", &T::DateiExportierenCaption, &T::DateiExportierenHint, K(), GraphOffen, 75);
-    ActInDateiLaden = AktionAnlegen("InDateiLaden", &T::InDateiLadenCaption, &T::InDateiLadenHint, strg(Qt::Key_L), Immer, 80);
-    ActInGraphLaden = AktionAnlegen("InGraphLaden", &T::InGraphLadenCaption, &T::InGraphLadenHint, strg(Qt::Key_D), GraphOffen, 90);
-    ActNeuLaden = AktionAnlegen("NeuLaden", &T::NeuLadenCaption, &T::NeuLadenHint, strg(Qt::Key_M), Immer, 100);
+    ActDateiNeu = AktionAnlegen("DateiNeu", &T::DateiNeuCaption, &T::DateiNeuHint, strg(Qt::Key_N), Immer, HilfeKontext::DateiNeu);
+    ActDateiOeffnen = AktionAnlegen("DateiOeffnen", &T::DateiOeffnenCaption, &T::DateiOeffnenHint, strg(Qt::Key_O), Immer, HilfeKontext::DateiOeffnen);
+    ActDateiSchliessen = AktionAnlegen("DateiSchliessen", &T::DateiSchliessenCaption, &T::DateiSchliessenHint, strg(Qt::Key_Z), GraphOffen, HilfeKontext::DateiSchliessen);
+    ActDateiSpeichern = AktionAnlegen("DateiSpeichern", &T::DateiSpeichernCaption, &T::DateiSpeichernHint, strg(Qt::Key_S), GraphOffen, HilfeKontext::DateiSpeichern);
+    ActDateiSpeichernUnter = AktionAnlegen("DateiSpeichernUnter", &T::DateiSpeichernUnterCaption, &T::DateiSpeichernUnterHint, strg(Qt::Key_U), GraphOffen, HilfeKontext::DateiSpeichernUnter);
+    ActDateiExport = AktionAnlegen("DateiExportieren", &T::DateiExportierenCaption, &T::DateiExportierenHint, K(), GraphOffen, HilfeKontext::DateiExportieren);
+    ActInDateiLaden = AktionAnlegen("InDateiLaden", &T::InDateiLadenCaption, &T::InDateiLadenHint, strg(Qt::Key_L), Immer, HilfeKontext::MesswerteLaden);
+    ActInGraphLaden = AktionAnlegen("InGraphLaden", &T::InGraphLadenCaption, &T::InGraphLadenHint, strg(Qt::Key_D), GraphOffen, HilfeKontext::MesswerteAusDatei);
+    ActNeuLaden = AktionAnlegen("NeuLaden", &T::NeuLadenCaption, &T::NeuLadenHint, strg(Qt::Key_M), Immer, HilfeKontext::MesswerteNeuLaden);
     ActDruckereinstellungen = AktionAnlegen("Druckereinstellungen", &T::DruckereinstellungenCaption, &T::DruckereinstellungenHint, K(), Immer, 0);
     ActDrucken = AktionAnlegen("Drucken", &T::DruckenCaption, &T::DruckenHint, strg(Qt::Key_P), GraphOffen, 0);
-    ActBeenden = AktionAnlegen("Beenden", &T::BeendenCaption, &T::BeendenHint, strg(Qt::Key_B), Immer, 110);
-    ActAusschneiden = AktionAnlegen("Ausschneiden", &T::AusschneidenCaption, &T::AusschneidenHint, strg(Qt::Key_X), Nie, 130);
-    ActKopieren = AktionAnlegen("Kopieren", &T::KopierenCaption, &T::KopierenHint, strg(Qt::Key_C), GraphOffen, 140);
-    ActEinfuegen = AktionAnlegen("Einfuegen", &T::EinfuegenCaption, &T::EinfuegenHint, strg(Qt::Key_V), Nie, 150);
-    ActGraphEigenschaften = AktionAnlegen("GraphEigenschaften", &T::GraphEigenschaftenCaption, &T::GraphEigenschaftenHint, strg(Qt::Key_G), GraphOffen, 160);
+    ActBeenden = AktionAnlegen("Beenden", &T::BeendenCaption, &T::BeendenHint, strg(Qt::Key_B), Immer, HilfeKontext::Beenden);
+    ActAusschneiden = AktionAnlegen("Ausschneiden", &T::AusschneidenCaption, &T::AusschneidenHint, strg(Qt::Key_X), Nie, HilfeKontext::Ausschneiden);
+    ActKopieren = AktionAnlegen("Kopieren", &T::KopierenCaption, &T::KopierenHint, strg(Qt::Key_C), GraphOffen, HilfeKontext::Kopieren);
+    ActEinfuegen = AktionAnlegen("Einfuegen", &T::EinfuegenCaption, &T::EinfuegenHint, strg(Qt::Key_V), Nie, HilfeKontext::Einfuegen);
+    ActGraphEigenschaften = AktionAnlegen("GraphEigenschaften", &T::GraphEigenschaftenCaption, &T::GraphEigenschaftenHint, strg(Qt::Key_G), GraphOffen, HilfeKontext::GraphEigenschaften);
     ActZoomGross = AktionAnlegen("ZoomGross", &T::ZoomGrossCaption, &T::ZoomGrossHint, strgAlt(Qt::Key_Y), GraphOffen, 0);
     ActZoomKlein = AktionAnlegen("ZoomKlein", &T::ZoomKleinCaption, &T::ZoomKleinHint, strgAlt(Qt::Key_Z), GraphOffen, 0);
     ActScrollLinks = AktionAnlegen("ScrollLinks", &T::ScrollLinksCaption, &T::ScrollLinksHint, strgAlt(Qt::Key_L), GraphOffen, 0);
@@ -173,15 +173,15 @@ void TMainForm::AktionenAnlegen() {
     ActMarker2 = AktionAnlegen("Marker2", &T::Marker2Caption, &T::Marker2Hint, K(), GraphOffen, 0);
     ActDatumZeit = AktionAnlegen("DatumZeit", &T::DatumZeitCaption, &T::DatumZeitHint, K(), GraphOffen, 0);
     ActGraphRefresh = AktionAnlegen("GraphRefresh", &T::GraphRefreshCaption, &T::GraphRefreshHint, K(), GraphOffen, 0);
-    ActEinstellungen = AktionAnlegen("Einstellungen", &T::EinstellungenCaption, &T::EinstellungenHint, strg(Qt::Key_E), Immer, 180);
-    ActMessAuftrag = AktionAnlegen("MessAuftrag", &T::MessAuftragCaption, &T::MessAuftragHint, strg(Qt::Key_I), Immer, 190);
-    ActCascade = AktionAnlegen("Cascade", &T::CascadeCaption, &T::CascadeHint, K(), GraphOffen, 210);
-    ActHorizontal = AktionAnlegen("Horizontal", &T::HorizontalCaption, &T::HorizontalHint, K(), GraphOffen, 220);
-    ActVertical = AktionAnlegen("Vertical", &T::VerticalCaption, &T::VerticalHint, K(), GraphOffen, 220);
-    ActArrange = AktionAnlegen("Arrange", &T::ArrangeCaption, &T::ArrangeHint, K(), GraphOffen, 230);
-    ActMinimize = AktionAnlegen("Minimize", &T::MinimizeCaption, &T::MinimizeHint, K(), GraphOffen, 240);
-    ActHilfe = AktionAnlegen("Hilfe", &T::HilfeCaption, &T::HilfeHint, K(Qt::Key_F1), Immer, 10);
-    ActInfo = AktionAnlegen("Info", &T::InfoCaption, &T::InfoHint, strg(Qt::Key_J), Immer, 10);
+    ActEinstellungen = AktionAnlegen("Einstellungen", &T::EinstellungenCaption, &T::EinstellungenHint, strg(Qt::Key_E), Immer, HilfeKontext::Einstellungen);
+    ActMessAuftrag = AktionAnlegen("MessAuftrag", &T::MessAuftragCaption, &T::MessAuftragHint, strg(Qt::Key_I), Immer, HilfeKontext::MessInfo);
+    ActCascade = AktionAnlegen("Cascade", &T::CascadeCaption, &T::CascadeHint, K(), GraphOffen, HilfeKontext::FensterUeberlappend);
+    ActHorizontal = AktionAnlegen("Horizontal", &T::HorizontalCaption, &T::HorizontalHint, K(), GraphOffen, HilfeKontext::FensterNebeneinander);
+    ActVertical = AktionAnlegen("Vertical", &T::VerticalCaption, &T::VerticalHint, K(), GraphOffen, HilfeKontext::FensterNebeneinander);
+    ActArrange = AktionAnlegen("Arrange", &T::ArrangeCaption, &T::ArrangeHint, K(), GraphOffen, HilfeKontext::FensterAnordnen);
+    ActMinimize = AktionAnlegen("Minimize", &T::MinimizeCaption, &T::MinimizeHint, K(), GraphOffen, HilfeKontext::FensterVerkleinern);
+    ActHilfe = AktionAnlegen("Hilfe", &T::HilfeCaption, &T::HilfeHint, K(Qt::Key_F1), Immer, HilfeKontext::Haupt);
+    ActInfo = AktionAnlegen("Info", &T::InfoCaption, &T::InfoHint, strg(Qt::Key_J), Immer, HilfeKontext::Haupt);
     // clang-format on
 
     // The markers show their armed state as a pressed tool button.
@@ -260,7 +260,7 @@ void TMainForm::AktionenAnlegen() {
     });
     connect(ActMinimize, &QAction::triggered, this, &TMainForm::MinimizeClick);
     connect(ActHilfe, &QAction::triggered, this,
-            [this] { FApp.Benutzer->HilfeZeigen(kHilfeKontextHaupt); });
+            [this] { FApp.Benutzer->HilfeZeigen(HilfeKontext::Haupt); });
     connect(ActInfo, &QAction::triggered, this, [this] {
         TInfoBox box(FApp, this);
         box.exec();
@@ -289,7 +289,7 @@ void TMainForm::MenuesAnlegen() {
     FMenExtras = leiste->addMenu(QString());
     FMenExtras->addActions({ActEinstellungen, ActMessAuftrag});
     MenSprache = FMenExtras->addMenu(TSymbole::Symbol(QStringLiteral("Sprache")), QString());
-    MenSprache->menuAction()->setData(195);
+    MenSprache->menuAction()->setData(HilfeKontext::Sprache);
 
     FMenFenster = leiste->addMenu(QString());
     connect(FMenFenster, &QMenu::aboutToShow, this, &TMainForm::FensterMenueZeigen);
@@ -300,11 +300,11 @@ void TMainForm::MenuesAnlegen() {
     FMenHilfe->addSeparator();
     FMenHilfe->addAction(ActInfo);
 
-    FMenDatei->menuAction()->setData(20);
-    FMenBearbeiten->menuAction()->setData(120);
-    FMenExtras->menuAction()->setData(170);
-    FMenFenster->menuAction()->setData(200);
-    FMenHilfe->menuAction()->setData(10);
+    FMenDatei->menuAction()->setData(HilfeKontext::MenueDatei);
+    FMenBearbeiten->menuAction()->setData(HilfeKontext::MenueBearbeiten);
+    FMenExtras->menuAction()->setData(HilfeKontext::MenueExtras);
+    FMenFenster->menuAction()->setData(HilfeKontext::MenueFenster);
+    FMenHilfe->menuAction()->setData(HilfeKontext::Haupt);
     // F1 on an open menu opens the help of the highlighted entry.
     for (QMenu* menue :
          {FMenDatei, FMenBearbeiten, FMenExtras, FMenFenster, FMenHilfe, MenSprache}) {
@@ -454,7 +454,7 @@ bool TMainForm::eventFilter(QObject* objekt, QEvent* ereignis) {
                 kontext = menue->menuAction()->data().toInt();
             }
             menue->close();
-            FApp.Benutzer->HilfeZeigen(kontext > 0 ? kontext : kHilfeKontextHaupt);
+            FApp.Benutzer->HilfeZeigen(kontext > 0 ? kontext : HilfeKontext::Haupt);
             return true;
         }
     }
@@ -530,6 +530,7 @@ void TMainForm::SpracheClick(QAction* eintrag) {
     eintrag->setChecked(true);
     FApp.AppConst.Sprache = eintrag->data().toString();
     SpracheLesen(FApp, FApp.AppConst.Sprache);
+    TOrvanApplikation::QtSpracheSetzen(FApp.AppConst.Sprache);
     Aktualisieren();
     StatusBarSetzen();
     if (TMDIGraphWin* fenster = AktivesGraphFenster()) {

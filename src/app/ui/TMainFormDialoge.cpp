@@ -15,6 +15,7 @@
 #include "measurement/ui/TMessInfoForm.h"
 #include "shell/DateiDialoge.h"
 #include "shell/Konfiguration.h"
+#include "shell/Meldungen.h"
 #include "shell/Sprache.h"
 #include "shell/ui/TMainCfgForm.h"
 #include "shell/ui/TQtBenutzer.h"
@@ -51,7 +52,7 @@ void TMainForm::MessInfoVerbinden(TMessInfoForm& dialog) {
         const TSendeErgebnis e =
             AuftragSenden(FApp, FApp.Geraete, FApp.AktuellesGeraet, FApp.ArbeitsDatei);
         if (!e.Gebaut) {
-            FApp.Nachricht(0, e.Fehler);
+            FApp.Nachricht(Meldung::Allgemein, e.Fehler);
         }
         StatusBarSetzen();
     });

@@ -1,6 +1,7 @@
 #include "app/ui/TOrvanApplikation.h"
 
 #include "shell/Arbeitsspeicher.h"
+#include "shell/Fehleranzeige.h"
 #include "shell/TBenutzer.h"
 
 #include <QKeyEvent>
@@ -8,34 +9,33 @@
 #include <QMenu>
 #include <QTranslator>
 #include <exception>
-#include <iostream>
 #include <new>
 
-namespace {
-// The help context of the general error box: the program's main help page.
-constexpr int kHilfeKontext = 10;
-} // namespace
-
 TOrvanApplikation::TOrvanApplikation(int& argc, char** argv) : QApplication(argc, argv) {
-    // Qt's own German texts for the buttons of the standard dialogs.
-    auto* uebersetzung = new QTranslator(this);
-    if (uebersetzung->load(QStringLiteral("qtbase_de"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        installTranslator(uebersetzung);
-    }
+    QtSpracheSetzen(QStringLiteral("Deutsch"));
 }
 
-void TOrvanApplikation::FehlerZeigen(TBenutzer* benutzer, const QString& text) {
-    if (benutzer == nullptr) {
-        std::cerr << text.toStdString() << std::endl;
-        return;
+bool TOrvanApplikation::QtSpracheSetzen(const QString& sprache) {
+    auto* anwendung = QCoreApplication::instance();
+    if (anwendung == nullptr) {
+        return false;
     }
-    TNachrichtInhalt inhalt;
-    inhalt.Typ = TNachrichtTyp::Fehler;
-    inhalt.Knoepfe = TNachrichtKnoepfe::OkHilfe;
-    inhalt.HilfeKontext = kHilfeKontext;
-    inhalt.Text = text;
-    benutzer->NachrichtZeigen(inhalt);
+    const QString name = QStringLiteral("QtUebersetzung");
+    delete anwendung->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+    // Only German has Qt texts of its own here; every other language of the language file
+    // gets Qt's built-in English ("Ctrl+", "Cancel").
+    if (sprache.compare(QStringLiteral("Deutsch"), Qt::CaseInsensitive) != 0) {
+        return false;
+    }
+    auto* uebersetzung = new QTranslator(anwendung);
+    uebersetzung->setObjectName(name);
+    if (!uebersetzung->load(QStringLiteral("qtbase_de"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete uebersetzung;
+        return false;
+    }
+    QCoreApplication::installTranslator(uebersetzung);
+    return true;
 }
 
 bool TOrvanApplikation::F1Taste(QObject* empfaenger, QEvent* ereignis) {

@@ -4,9 +4,9 @@
 
 class TBenutzer;
 
-// The GUI application object. It is also the program's general error display: an error
-// that escapes an event handler is caught here, in one place, and shown in a message box
-// with its text; the program goes on.
+// The GUI application object. An error that escapes an event handler is caught here as a
+// last resort and shown by the general error display (shell/Fehleranzeige.h); the program
+// goes on. Slots themselves catch what they expect and show it the same way.
 class TOrvanApplikation : public QApplication {
     Q_OBJECT
 public:
@@ -14,11 +14,13 @@ public:
 
     bool notify(QObject* empfaenger, QEvent* ereignis) override;
 
+    // Qt's own texts (standard dialog buttons, key names in shortcuts) in the language of the
+    // program: German for "Deutsch", Qt's English for any other. True when German texts were
+    // installed. Works on any application object, also in the tests.
+    static bool QtSpracheSetzen(const QString& sprache);
+
     // Where the error box is shown; without it the error goes to standard error.
     TBenutzer* Benutzer = nullptr;
-
-    // Shows an error text as the general error display does.
-    static void FehlerZeigen(TBenutzer* benutzer, const QString& text);
 
 private:
     // F1 in a dialog opens the help context that the dialog (or a control in it) names in its

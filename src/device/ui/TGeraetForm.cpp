@@ -1,10 +1,11 @@
 #include "device/ui/TGeraetForm.h"
 
 #include "device/GeraetBefehl.h"
-#include "device/port/TQtSeriellerPort.h"
 #include "device/TGeraetUmgebung.h"
-#include "shell/TShellKontext.h"
+#include "device/port/TQtSeriellerPort.h"
+#include "shell/HilfeKontexte.h"
 #include "shell/TBenutzer.h"
+#include "shell/TShellKontext.h"
 
 #include <QFontDatabase>
 #include <QFrame>
@@ -16,16 +17,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int kHilfeDialog = 100;
-constexpr int kHilfeKnopf = 300;
-} // namespace
-
 TGeraetForm::TGeraetForm(TShellKontext& app, QWidget* eltern) : QDialog(eltern), FApp(app) {
     setWindowTitle(Text("GeraetFormCaptionText", "Geräte - Verbindung..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setProperty("HilfeKontext", kHilfeDialog);
+    setProperty("HilfeKontext", HilfeKontext::MesswerteNeuLaden);
 
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -58,7 +54,7 @@ TGeraetForm::TGeraetForm(TShellKontext& app, QWidget* eltern) : QDialog(eltern),
         SchliessenAnfordern();
     });
     connect(BtnHilfe, &QPushButton::clicked, this,
-            [this] { FApp.Benutzer->HilfeZeigen(kHilfeKnopf); });
+            [this] { FApp.Benutzer->HilfeZeigen(HilfeKontext::GeraeteVerbindung); });
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();

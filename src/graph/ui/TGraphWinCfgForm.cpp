@@ -5,7 +5,8 @@
 #include "graph/ui/TStilListe.h"
 #include "graph/ui/TWerteGrid.h"
 #include "graph/ui/TZahlenFeld.h"
-#include "shell/Diverse.h"
+#include "shell/Eingabepruefung.h"
+#include "shell/HilfeKontexte.h"
 #include "shell/Nachricht.h"
 #include "shell/TAppConst.h"
 #include "shell/TBenutzer.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr int kHilfeKontext = 160;
 constexpr double kGrenze = 65535;
 
 void Hinweis(QWidget* w, const QString& hinweis) {
@@ -242,7 +242,7 @@ void TGraphWinCfgForm::BtnDefaultClick() {
 }
 
 void TGraphWinCfgForm::BtnHilfeClick() {
-    FBenutzer.HilfeZeigen(kHilfeKontext);
+    FBenutzer.HilfeZeigen(HilfeKontext::GraphEigenschaften);
 }
 
 // ---------------------------------------------------------------- number fields
@@ -251,7 +251,7 @@ bool TGraphWinCfgForm::FeldPruefen(TZahlenFeld* feld) {
     const QString text = feld->text();
     bool ok = true;
     if (feld == LbePunktBreite || feld == LbeLinieBreite) {
-        ok = Diverse::GanzzahlPruefen(FBenutzer, FTexte, 1, 10, text, true);
+        ok = Eingabepruefung::GanzzahlPruefen(FBenutzer, FTexte, 1, 10, text, true);
     } else {
         double unten = -kGrenze;
         double oben = kGrenze;
@@ -264,7 +264,7 @@ bool TGraphWinCfgForm::FeldPruefen(TZahlenFeld* feld) {
         } else if (feld == LbeIntervall) {
             unten = 0;
         }
-        ok = Diverse::GleitzahlPruefen(FBenutzer, FTexte, text, true, unten, oben);
+        ok = Eingabepruefung::GleitzahlPruefen(FBenutzer, FTexte, text, true, unten, oben);
     }
     if (feld == LbeMinimum || feld == LbeMaximum || feld == LbeGitterAbstand) {
         AutomatikFreigeben();

@@ -7,7 +7,6 @@
 #include "graph/ui/TStilListe.h"
 #include "graph/ui/TWerteGrid.h"
 #include "graph/ui/TZahlenFeld.h"
-#include "shell/Diverse.h"
 #include "shell/TBenutzer.h"
 #include "shell/TSprachTexte.h"
 #include "shell/Zahlen.h"

@@ -2,6 +2,7 @@
 
 #include "graph/DateiInDiagramm.h"
 #include "graph/TDiagramm.h"
+#include "shell/TErgebnis.h"
 
 #include <QImage>
 #include <QPoint>
@@ -29,7 +30,6 @@ class TParser;
 class TStatistikTafel;
 class QToolButton;
 struct TMessDatei;
-
 
 // A graph window: one graph document shown in a chart, with zoom, scroll, the date/time
 // switch, two measuring markers and the cross-hair read-out under the mouse. The document is
@@ -110,7 +110,7 @@ public:
     // The chart as a picture of its full size on white, for the clipboard.
     QImage Bild();
     // Draws the chart on one landscape page of `drucker` with 5 % margins.
-    void ChartDrucken(QPrinter& drucker);
+    TErgebnis ChartDrucken(QPrinter& drucker);
     // The rectangle of a page of that size in printer pixels that the chart is printed into.
     static QRect DruckRechteck(int breite, int hoehe);
 

@@ -12,6 +12,7 @@
 #include "graph/ui/TGraphWinCfgForm.h"
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
+#include "shell/Fehleranzeige.h"
 #include "shell/Konfiguration.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
@@ -31,7 +32,6 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <cmath>
-#include <stdexcept>
 
 void TMDIGraphWin::GraphDateiSpeichern(const QString& vorschlag) {
     const TSprachTexte& t = FApp.Texte;
@@ -106,10 +106,10 @@ QRect TMDIGraphWin::DruckRechteck(int breite, int hoehe) {
     return QRect(QPoint(mx, my), QPoint(breite - mx, hoehe - my));
 }
 
-void TMDIGraphWin::ChartDrucken(QPrinter& drucker) {
+TErgebnis TMDIGraphWin::ChartDrucken(QPrinter& drucker) {
     QCPPainter maler;
     if (!maler.begin(&drucker)) {
-        throw std::runtime_error("Der Druckauftrag kann nicht begonnen werden.");
+        return TErgebnis::Fehler(QStringLiteral("Der Druckauftrag kann nicht begonnen werden."));
     }
     const QRect ziel = DruckRechteck(maler.device()->width(), maler.device()->height());
     // The chart is laid out as on the screen (fonts and lines keep their proportions) and
@@ -127,8 +127,10 @@ void TMDIGraphWin::ChartDrucken(QPrinter& drucker) {
     FOverlay->Fadenkreuz = kreuz;
     if (!maler.end()) {
         drucker.abort();
-        throw std::runtime_error("Der Druckauftrag konnte nicht abgeschlossen werden.");
+        return TErgebnis::Fehler(
+            QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
     }
+    return {};
 }
 
 void TMDIGraphWin::GraphDrucken() {
@@ -152,7 +154,9 @@ void TMDIGraphWin::GraphDrucken() {
     drucker->setPageOrientation(QPageLayout::Landscape);
     drucker->setDocName(FApp.AppConst.InternerName + u' ' + FApp.Texte.DruckDatumText +
                         DatumZeit::Formatieren(FApp.AppConst.ZeitDatumsformat, Uhr::Jetzt()));
-    ChartDrucken(*drucker);
+    if (const TErgebnis e = ChartDrucken(*drucker); !e) {
+        FehlerZeigen(FApp.Benutzer, e.Meldung);
+    }
 }
 
 // ---------------------------------------------------------------- export
@@ -187,8 +191,7 @@ void TMDIGraphWin::GraphDateiExportieren(const QString& name) {
                                                      "können exportiert werden!"));
         return;
     }
-    QString fehler;
-    if (!Export::Exportieren(*gewaehlt, Diagramm, &fehler)) {
+    if (!Export::Exportieren(*gewaehlt, Diagramm)) {
         FApp.Nachricht(29, *gewaehlt);
     }
 }

@@ -3,11 +3,11 @@
 #include "graph/ui/TMDIGraphWin.h"
 
 #include "graph/DateiInDiagramm.h"
-
-#include <stdexcept>
+#include "shell/Fehleranzeige.h"
+#include "shell/TShellKontext.h"
 
 void TMDIGraphWin::DateiInDiagramm(TMessDatei& messung, const TImportQuelle& quelle) {
-    const TImportErgebnis ergebnis =
+    const TErgebnis ergebnis =
         ::DateiInDiagramm(FApp, FKurvenVorlage, Parser(), messung, Diagramm, quelle);
     // New curves are work the user would lose on closing.
     if (ergebnis) {
@@ -18,6 +18,6 @@ void TMDIGraphWin::DateiInDiagramm(TMessDatei& messung, const TImportQuelle& que
     if (!ergebnis) {
         // An error while computing a calculated series ends the import; the general error
         // display tells the user, the document is as it was.
-        throw std::runtime_error(ergebnis.Fehler.toStdString());
+        FehlerZeigen(FApp.Benutzer, ergebnis.Meldung);
     }
 }

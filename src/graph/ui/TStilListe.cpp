@@ -1,7 +1,7 @@
 #include "graph/ui/TStilListe.h"
 
 #include "graph/ui/GraphStile.h"
-#include "shell/Diverse.h"
+#include "shell/Stilnamen.h"
 
 #include <qcustomplot.h>
 
@@ -34,13 +34,13 @@ QIcon TStilListe::Bild(const QString& name) const {
     QCPPainter maler(&bild);
     const QString stilName = QStringLiteral("ps") + name;
     if (FArt == TArt::Linie) {
-        QPen stift(Qt::black, 2, GraphStile::Linienstil(Diverse::LinienstilWert(stilName)));
+        QPen stift(Qt::black, 2, GraphStile::Linienstil(Stilnamen::LinienstilWert(stilName)));
         maler.setPen(stift);
         maler.drawLine(
             QLineF(2, groesse.height() / 2.0, groesse.width() - 3, groesse.height() / 2.0));
     } else {
         maler.setRenderHint(QPainter::Antialiasing);
-        const QCPScatterStyle stil = GraphStile::Punktstil(Diverse::PunktstilWert(stilName), 10,
+        const QCPScatterStyle stil = GraphStile::Punktstil(Stilnamen::PunktstilWert(stilName), 10,
                                                            Qt::black, 1, QColor(Qt::darkGray));
         stil.applyTo(&maler, QPen(Qt::black));
         stil.drawShape(&maler, groesse.width() / 2.0, groesse.height() / 2.0);
@@ -50,7 +50,7 @@ QIcon TStilListe::Bild(const QString& name) const {
 
 void TStilListe::StilZeigen(quint8 stil) {
     const QString text =
-        FArt == TArt::Linie ? Diverse::LinienstilText(stil) : Diverse::PunktstilText(stil);
+        FArt == TArt::Linie ? Stilnamen::LinienstilText(stil) : Stilnamen::PunktstilText(stil);
     setCurrentIndex(-1);
     for (int i = 0; i < count(); ++i) {
         if (QStringLiteral("ps") + itemText(i) == text) {
@@ -64,5 +64,5 @@ quint8 TStilListe::Stil(quint8 bisher) const {
         return bisher;
     }
     const QString name = QStringLiteral("ps") + currentText();
-    return FArt == TArt::Linie ? Diverse::LinienstilWert(name) : Diverse::PunktstilWert(name);
+    return FArt == TArt::Linie ? Stilnamen::LinienstilWert(name) : Stilnamen::PunktstilWert(name);
 }

@@ -2,7 +2,7 @@
 
 #include "graph/TKurvenWerteModell.h"
 #include "graph/ui/TZahlenFeld.h"
-#include "shell/Diverse.h"
+#include "shell/Eingabepruefung.h"
 #include "shell/TSprachTexte.h"
 
 #include <QApplication>
@@ -99,8 +99,9 @@ bool TWerteGrid::ZellePruefen(int zeile, int spalte) {
     if (!FModell->Getippt(zeile, spalte)) {
         return true;
     }
-    return Diverse::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(zeile, spalte), true,
-                                     -TKurvenWerteModell::kGrenze, TKurvenWerteModell::kGrenze);
+    return Eingabepruefung::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(zeile, spalte), true,
+                                             -TKurvenWerteModell::kGrenze,
+                                             TKurvenWerteModell::kGrenze);
 }
 
 void TWerteGrid::ZelleWaehlen(qsizetype zeile, int spalte) {
@@ -159,8 +160,9 @@ void TWerteGrid::EnterGedrueckt() {
     if (!z.isValid() || z.column() != 1 || z.row() != letzte) {
         return;
     }
-    if (!Diverse::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(letzte, 1), true,
-                                   -TKurvenWerteModell::kGrenze, TKurvenWerteModell::kGrenze)) {
+    if (!Eingabepruefung::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(letzte, 1), true,
+                                           -TKurvenWerteModell::kGrenze,
+                                           TKurvenWerteModell::kGrenze)) {
         return;
     }
     const std::optional<double> x = FModell->Wert(letzte, 0);
@@ -174,8 +176,9 @@ void TWerteGrid::EnterGedrueckt() {
 
 void TWerteGrid::KopfGeklickt(int spalte) {
     if (const auto fehler = FModell->Sortieren(spalte)) {
-        Diverse::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(fehler->Zeile, fehler->Spalte),
-                                  true, -TKurvenWerteModell::kGrenze, TKurvenWerteModell::kGrenze);
+        Eingabepruefung::GleitzahlPruefen(
+            FBenutzer, FTexte, FModell->Text(fehler->Zeile, fehler->Spalte), true,
+            -TKurvenWerteModell::kGrenze, TKurvenWerteModell::kGrenze);
         ZelleWaehlen(fehler->Zeile, fehler->Spalte);
     }
 }
@@ -248,8 +251,9 @@ void TWerteGrid::ZeileEinfuegen() {
     if (!x || !schritt) {
         // An X cell without a number gives no X for the new row: say so there.
         const int fehlerZeile = x ? zeile + 1 : zeile;
-        Diverse::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(fehlerZeile, 0), true,
-                                  -TKurvenWerteModell::kGrenze, TKurvenWerteModell::kGrenze);
+        Eingabepruefung::GleitzahlPruefen(FBenutzer, FTexte, FModell->Text(fehlerZeile, 0), true,
+                                          -TKurvenWerteModell::kGrenze,
+                                          TKurvenWerteModell::kGrenze);
         ZelleWaehlen(fehlerZeile, 0);
         return;
     }

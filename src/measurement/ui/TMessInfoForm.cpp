@@ -2,7 +2,7 @@
 // record. Its pages are built in TMessInfoFormSeiten.cpp, its actions are in
 // TMessInfoFormAktionen.cpp.
 #include "measurement/ui/TMessInfoForm.h"
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "measurement/TWerteModell.h"
 #include "measurement/ui/TWerteTabelle.h"
 #include "shell/DatumZeit.h"
@@ -58,9 +58,9 @@ TMessInfoForm::TMessInfoForm(TShellKontext& app, TMessDatei& arbeit, quint32& sp
     BtnReiheName->setEnabled(false);
     CmbEinheit->clear();
     Aktualisieren();
-    const TGeraetLesenErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FArbeit);
-    if (!g.Fehler.isEmpty()) {
-        Nachricht(g.Fehler);
+    const TErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FArbeit);
+    if (!g.Meldung.isEmpty()) {
+        Nachricht(g.Meldung);
     }
     FormularEinstellen(FArbeit.AuftragFormFlags);
     setFixedSize(sizeHint().expandedTo(QSize(kBreite, kHoehe)));

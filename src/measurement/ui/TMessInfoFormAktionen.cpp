@@ -5,11 +5,13 @@
 #include "measurement/MessDateiSchreiber.h"
 #include "measurement/ui/TMessInfoForm.h"
 
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "measurement/Auftrag.h"
 #include "shell/DateiDialoge.h"
 #include "shell/DatumZeit.h"
-#include "shell/Diverse.h"
+#include "shell/Eingabepruefung.h"
+#include "shell/HilfeKontexte.h"
+#include "shell/Meldungen.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
@@ -31,9 +33,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr int kHilfeKontext = 190; // F1
-constexpr int kHilfeKnopf = 180;   // the help button
 
 // The program's date and time patterns in the letters of Qt's pickers: letters without
 // regard to case, "m" after an hour letter and "n" mean minutes.
@@ -68,7 +67,7 @@ QString PickerFormat(const QString& muster) {
 } // namespace
 
 bool TMessInfoForm::Nachricht(const QString& text) {
-    FApp.Nachricht(0, text);
+    FApp.Nachricht(Meldung::Allgemein, text);
     return false;
 }
 
@@ -83,7 +82,7 @@ void TMessInfoForm::Verbinden() {
     connect(BtnEinheit, &QToolButton::clicked, this, [this] { EinheitClick(); });
     connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtnHilfe, &QPushButton::clicked, this,
-            [this] { FApp.Benutzer->HilfeZeigen(kHilfeKnopf); });
+            [this] { FApp.Benutzer->HilfeZeigen(HilfeKontext::Einstellungen); });
     connect(CmbMessreihenName, &QComboBox::currentIndexChanged, this,
             [this](int i) { CmbMessReihenSelect(i); });
     connect(ChkAktiv, &QCheckBox::clicked, this, [this] { FAenderungen.Aktiv = true; });
@@ -161,11 +160,11 @@ void TMessInfoForm::BtnMessdateiAuswahlClick() {
         break;
     case TEinleseWeg::RohGelesen:
         FAuftragModus = true;
-        FApp.Nachricht(2, *datei);
+        FApp.Nachricht(Meldung::FalschesDateiformat, *datei);
         break;
     case TEinleseWeg::Abgelehnt:
         FAuftragModus = false;
-        FApp.Nachricht(2, *datei);
+        FApp.Nachricht(Meldung::FalschesDateiformat, *datei);
         break;
     case TEinleseWeg::Fehler:
         // The dialog keeps showing what it showed.
@@ -177,10 +176,10 @@ void TMessInfoForm::BtnMessdateiAuswahlClick() {
 }
 
 void TMessInfoForm::BtnAuftragNeuClick() {
-    const TGeraetLesenErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FArbeit);
+    const TErgebnis g = GeraetLesen(FApp, FApp.AppConst.Geraet, FArbeit);
     if (!g) {
-        if (!g.Fehler.isEmpty()) {
-            Nachricht(g.Fehler);
+        if (!g.Meldung.isEmpty()) {
+            Nachricht(g.Meldung);
         }
         return;
     }
@@ -205,7 +204,7 @@ void TMessInfoForm::BtnAuftragSpeichernClick() {
         return;
     }
     const QString datei = MessInfo::AuftragsDateiName(*gewaehlt);
-    if (QFileInfo::exists(datei) && FApp.Nachricht(12, datei) != mrYes) {
+    if (QFileInfo::exists(datei) && FApp.Nachricht(Meldung::UeberschreibenFragen, datei) != mrYes) {
         return;
     }
     // Everything is checked on a copy: a field or a text that cannot be stored leaves the
@@ -288,7 +287,7 @@ void TMessInfoForm::MessReiheUmbenennen() {
             return;
         }
         if (CmbMessreihenName->findText(*neu, Qt::MatchFixedString) >= 0) {
-            FApp.Nachricht(23, *neu);
+            FApp.Nachricht(Meldung::MessreiheExistiert, *neu);
             vorschlag = *neu;
             continue;
         }
@@ -333,17 +332,17 @@ bool TMessInfoForm::EditFeldExit(QWidget* feld) {
             const int k = FAngezeigteReihe;
             const QVector<quint8>& abstaende = d.KanalInfo[KanalInfoZeile::KanalAbstand];
             const quint32 minimum = k >= 0 && k < abstaende.size() ? abstaende[k] : 1;
-            ok = Diverse::KardinalzahlPruefen(FApp, minimum, takte(), text, true);
+            ok = Eingabepruefung::KardinalzahlPruefen(FApp, minimum, takte(), text, true);
         } else if (e == LbeAnzahl) {
-            ok = Diverse::KardinalzahlPruefen(FApp, 1, takte(), text, true);
+            ok = Eingabepruefung::KardinalzahlPruefen(FApp, 1, takte(), text, true);
         } else if (e == LbeMessTakte) {
-            ok = Diverse::KardinalzahlPruefen(FApp, 1, 4294967294u, text, true);
+            ok = Eingabepruefung::KardinalzahlPruefen(FApp, 1, 4294967294u, text, true);
         } else if (e == LbeAbstandZeitstempel) {
-            ok = Diverse::KardinalzahlPruefen(FApp, 0, takte(), text, true);
+            ok = Eingabepruefung::KardinalzahlPruefen(FApp, 0, takte(), text, true);
         } else if (e == LbeMesskonstante || e == LbeNullwert) {
             const auto wert = MessInfo::ZahlLesen(text, FApp.AppConst.Dezimaltrenner);
             // The check reads "." numbers; a text in the separator in effect is checked as such.
-            ok = Diverse::GleitzahlPruefen(
+            ok = Eingabepruefung::GleitzahlPruefen(
                 FApp, wert ? QString::number(*wert, 'g', 17) : QStringLiteral("?"), true, -grenze,
                 grenze);
         }
@@ -402,7 +401,7 @@ bool TMessInfoForm::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 void TMessInfoForm::keyPressEvent(QKeyEvent* ereignis) {
     if (ereignis->key() == Qt::Key_F1) {
-        FApp.Benutzer->HilfeZeigen(kHilfeKontext);
+        FApp.Benutzer->HilfeZeigen(HilfeKontext::MessInfo);
         return;
     }
     QDialog::keyPressEvent(ereignis);

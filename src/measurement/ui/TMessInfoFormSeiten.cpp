@@ -1,5 +1,5 @@
 // The job dialog's pages, controls and texts.
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 #include "measurement/TWerteModell.h"
 #include "measurement/ui/TMessInfoForm.h"
 #include "measurement/ui/TWerteTabelle.h"

@@ -122,7 +122,7 @@ TZeilen TEinheitenGitter::Zeilen() {
 }
 
 std::optional<TEinheitenListe> TEinheitenGitter::Liste() {
-    const TErgebnis e = EinheitenTabelle::Liste(Zeilen(), FTexte);
+    const EinheitenTabelle::TListenErgebnis e = EinheitenTabelle::Liste(Zeilen(), FTexte);
     if (!e.Fehler.Gut()) {
         UngeprueftSetzen(e.Zeile, e.Spalte);
         Nachricht(FBenutzer, FTexte, e.Fehler.Nachricht, e.Fehler.Text);

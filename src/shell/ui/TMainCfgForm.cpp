@@ -1,12 +1,14 @@
 #include "shell/ui/TMainCfgForm.h"
 
 #include "shell/DatumZeit.h"
-#include "shell/Diverse.h"
+#include "shell/HilfeKontexte.h"
+#include "shell/Meldungen.h"
 #include "shell/Nachricht.h"
 #include "shell/TAppConst.h"
 #include "shell/TBenutzer.h"
 #include "shell/TSprachTexte.h"
 #include "shell/Uhr.h"
+#include "shell/Verzeichnis.h"
 #include "shell/ui/TEinheitenGitter.h"
 #include "shell/ui/TMainCfgHardware.h"
 
@@ -26,10 +28,6 @@
 
 namespace {
 
-constexpr int kNachrichtGespeichert = 13;
-constexpr int kNachrichtAngelegt = 20;
-constexpr int kNachrichtGeladen = 21;
-
 QLineEdit* Feld(QWidget* eltern, const char* name) {
     auto* feld = new QLineEdit(eltern);
     feld->setObjectName(QLatin1String(name));
@@ -41,15 +39,6 @@ QToolButton* Waehler(QWidget* eltern, const char* name) {
     knopf->setObjectName(QLatin1String(name));
     knopf->setText(QStringLiteral("..."));
     return knopf;
-}
-
-// A directory as it is kept: with its separator at the end; an empty field stays empty.
-QString MitTrenner(const QString& text) {
-    QString verzeichnis = text.trimmed();
-    if (!verzeichnis.isEmpty()) {
-        Diverse::BackslashAnhaengen(verzeichnis);
-    }
-    return verzeichnis;
 }
 
 } // namespace
@@ -325,9 +314,10 @@ void TMainCfgForm::AllgemeinLesen() {
 void TMainCfgForm::AllgemeinSetzen() {
     TAppConst& a = FAppConst;
     // Directories keep their separator at the end, or file names would be glued onto them.
-    a.DatenPfad = MitTrenner(LbeDatenVerzeichnis->text());
-    a.HilfePfad = MitTrenner(LbeHilfeVerzeichnis->text());
-    if (const QString konfig = MitTrenner(LbeKonfigVerzeichnis->text()); !konfig.isEmpty()) {
+    a.DatenPfad = Verzeichnis::MitTrenner(LbeDatenVerzeichnis->text());
+    a.HilfePfad = Verzeichnis::MitTrenner(LbeHilfeVerzeichnis->text());
+    if (const QString konfig = Verzeichnis::MitTrenner(LbeKonfigVerzeichnis->text());
+        !konfig.isEmpty()) {
         a.KonfigurationsPfad = konfig;
     }
     a.FirmenName = LbeFirma->text();
@@ -378,95 +368,6 @@ bool TMainCfgForm::EinheitenSetzen() {
     return true;
 }
 
-std::optional<QString> TMainCfgForm::Verzeichnis(const QString& titel, const QString& start) {
-    const auto gewaehlt = FBenutzer.VerzeichnisWaehlen(titel, start);
-    if (!gewaehlt || gewaehlt->trimmed().isEmpty()) {
-        return std::nullopt;
-    }
-    return MitTrenner(*gewaehlt);
-}
-
-void TMainCfgForm::DatenVerzeichnisClick() {
-    if (const auto v = Verzeichnis(FTexte.DatenVerzeichnisText, FAppConst.DatenPfad)) {
-        FAppConst.DatenPfad = *v;
-        LbeDatenVerzeichnis->setText(*v);
-        EinstellungenLesen();
-    }
-}
-
-void TMainCfgForm::HilfeVerzeichnisClick() {
-    if (const auto v = Verzeichnis(FTexte.HilfeVerzeichnisText, FAppConst.HilfePfad)) {
-        FAppConst.HilfePfad = *v;
-        LbeHilfeVerzeichnis->setText(*v);
-        if (FDienste.HilfeDateiSetzen) {
-            FDienste.HilfeDateiSetzen(FAppConst.HilfePfad + Dateinamen::HilfeDatei);
-        }
-        EinstellungenLesen();
-    }
-}
-
-void TMainCfgForm::KonfigVerzeichnisClick() {
-    if (const auto v = Verzeichnis(FTexte.KonfigVerzeichnisText, FAppConst.KonfigurationsPfad)) {
-        LbeKonfigVerzeichnis->setText(*v);
-        KonfigVerzeichnisExit();
-        EinstellungenLesen();
-    }
-}
-
-void TMainCfgForm::KonfigVerzeichnisExit() {
-    if (FWechselt) {
-        return;
-    }
-    TAppConst& a = FAppConst;
-    const QString neu = MitTrenner(LbeKonfigVerzeichnis->text());
-    if (neu.isEmpty()) {
-        // No directory at all is no switch: the field shows the one in force again.
-        LbeKonfigVerzeichnis->setText(a.KonfigurationsPfad);
-        return;
-    }
-    if (neu == a.KonfigurationsPfad) {
-        return;
-    }
-    FWechselt = true;
-    const QString alt = a.KonfigurationsPfad;
-    if (QFileInfo::exists(neu + a.UserKonfigDatei)) {
-        // A file that names no directory of its own leaves the one it lies in in force.
-        a.KonfigurationsPfad = neu;
-        if (FDienste.KonfigurationLesen) {
-            FDienste.KonfigurationLesen(neu);
-        }
-    } else {
-        if (!EinstellungenSetzen()) {
-            // A faulty unit cell: nothing is taken over, nothing switches.
-            LbeKonfigVerzeichnis->setText(alt);
-            FWechselt = false;
-            return;
-        }
-        a.KonfigurationsPfad = neu;
-        if (!FDienste.KonfigurationSchreiben || !FDienste.KonfigurationSchreiben(neu)) {
-            // The file could not be written there (the message said why): stay where we were.
-            a.KonfigurationsPfad = alt;
-            LbeKonfigVerzeichnis->setText(alt);
-            FWechselt = false;
-            return;
-        }
-        Nachricht(FBenutzer, FTexte, kNachrichtAngelegt, a.KonfigurationsPfad + a.UserKonfigDatei);
-    }
-    if (FDienste.KonfigPfadSpeichern) {
-        FDienste.KonfigPfadSpeichern();
-    }
-    Nachricht(FBenutzer, FTexte, kNachrichtGeladen, a.KonfigurationsPfad);
-    if (FDienste.SpracheLesen) {
-        FDienste.SpracheLesen(a.Sprache);
-    }
-    Aktualisieren();
-    if (FDienste.HauptfensterAktualisieren) {
-        FDienste.HauptfensterAktualisieren();
-    }
-    EinstellungenLesen();
-    FWechselt = false;
-}
-
 void TMainCfgForm::CmbGeraetChange(const QString& name) {
     if (FDienste.GeraetLesen) {
         if (const auto werte = FDienste.GeraetLesen(name)) {
@@ -491,7 +392,8 @@ void TMainCfgForm::SpeichernClick() {
         // another directory can be chosen, and the values are in force for this run.
         return;
     }
-    Nachricht(FBenutzer, FTexte, kNachrichtGespeichert, a.KonfigurationsPfad + a.UserKonfigDatei);
+    Nachricht(FBenutzer, FTexte, Meldung::EinstellungenGespeichert,
+              a.KonfigurationsPfad + a.UserKonfigDatei);
     accept();
 }
 
@@ -500,7 +402,7 @@ void TMainCfgForm::AbbrechenClick() {
 }
 
 void TMainCfgForm::HilfeClick() {
-    FBenutzer.HilfeZeigen(HilfeKontext);
+    FBenutzer.HilfeZeigen(HilfeKontext::Einstellungen);
 }
 
 bool TMainCfgForm::eventFilter(QObject* objekt, QEvent* ereignis) {

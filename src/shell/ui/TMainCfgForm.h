@@ -23,8 +23,6 @@ struct TSprachTexte;
 class TMainCfgForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int HilfeKontext = 180;
-
     // `einheitenZuerst`: opened from a unit button of another dialog, on the units page.
     TMainCfgForm(TAppConst& appConst, TSprachTexte& texte, TBenutzer& benutzer,
                  TMainCfgDienste dienste, bool einheitenZuerst, QWidget* eltern = nullptr);

@@ -2,6 +2,7 @@
 
 #include "shell/DatumZeit.h"
 #include "shell/Konfiguration.h"
+#include "shell/Meldungen.h"
 #include "shell/Nachricht.h"
 #include "shell/TAppConst.h"
 #include "shell/TSprachTexte.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr int kNachrichtUhr = 31;
 const QStringList kBaudraten = {QStringLiteral("300"),   QStringLiteral("600"),
                                 QStringLiteral("1200"),  QStringLiteral("2400"),
                                 QStringLiteral("4800"),  QStringLiteral("9600"),
@@ -301,7 +301,7 @@ void TMainCfgHardware::BtnUhrzeitLesenClick() {
             FAppConst.GeraetOnline = false;
             LbeDatumUhr->setEnabled(false);
         }
-        Nachricht(FBenutzer, FTexte, kNachrichtUhr, text);
+        Nachricht(FBenutzer, FTexte, Meldung::ZeitDatumsfehler, text);
     } else {
         FAppConst.GeraetOnline = false;
         LbeDatumUhr->setEnabled(false);
@@ -320,7 +320,7 @@ void TMainCfgHardware::BtnUhrzeitSetzenClick() {
         if (wert) {
             parameter = UhrText::SetzenParameter(*wert);
         } else {
-            Nachricht(FBenutzer, FTexte, kNachrichtUhr, feld);
+            Nachricht(FBenutzer, FTexte, Meldung::ZeitDatumsfehler, feld);
         }
     }
     if (FDienste.UhrSetzen) {

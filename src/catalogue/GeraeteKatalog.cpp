@@ -1,8 +1,9 @@
-#include "device/GeraeteKatalog.h"
+#include "catalogue/GeraeteKatalog.h"
 
 #include "shell/DatumZeit.h"
-#include "shell/TShellKontext.h"
+#include "shell/Meldungen.h"
 #include "shell/TIniDatei.h"
+#include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
 
 #include <optional>
@@ -82,21 +83,22 @@ void GeraeteListeLesen(TShellKontext& app, QStringList& liste) {
     liste.clear();
     const TIniDatei ini(KatalogPfad(app));
     if (!ini.Vorhanden()) {
-        app.Nachricht(1, Dateinamen::GeraeteDatei);
+        app.Nachricht(Meldung::KeineGeraeteDatei, Dateinamen::GeraeteDatei);
         return;
     }
     liste = ini.Abschnitte();
 }
 
-TGeraetLesenErgebnis GeraetLesen(TShellKontext& app, const QString& name, TGeraet& geraet) {
+TErgebnis GeraetLesen(TShellKontext& app, const QString& name, TGeraet& geraet) {
     const TIniDatei ini(KatalogPfad(app));
+    // A missing file or section fails without a text of its own: the message told the user.
     if (!ini.Vorhanden()) {
-        app.Nachricht(1, Dateinamen::GeraeteDatei);
-        return {};
+        app.Nachricht(Meldung::KeineGeraeteDatei, Dateinamen::GeraeteDatei);
+        return TErgebnis::Fehler(QString());
     }
     if (!ini.AbschnittVorhanden(name) || ini.Schluessel(name).isEmpty()) {
-        app.Nachricht(3, name);
-        return {};
+        app.Nachricht(Meldung::GeraetNichtImKatalog, name);
+        return TErgebnis::Fehler(QString());
     }
 
     // Filled in a copy, taken over only when every key was usable.
@@ -152,18 +154,17 @@ TGeraetLesenErgebnis GeraetLesen(TShellKontext& app, const QString& name, TGerae
                                  QStringLiteral("11111111111111111111111111111"));
 
     if (!l.Ok()) {
-        TGeraetLesenErgebnis e;
-        e.Fehler = QStringLiteral("%1 [%2]: %3").arg(Dateinamen::GeraeteDatei, name, l.Fehler());
-        return e;
+        return TErgebnis::Fehler(
+            QStringLiteral("%1 [%2]: %3").arg(Dateinamen::GeraeteDatei, name, l.Fehler()));
     }
     geraet = std::move(g);
-    return {true, QString()};
+    return {};
 }
 
 void GeraeteLaden(TShellKontext& app, TGeraet& aktuell) {
     GeraeteListeLesen(app, app.AppConst.GeraeteListe);
-    const TGeraetLesenErgebnis e = GeraetLesen(app, app.AppConst.Geraet, aktuell);
-    if (!e.Fehler.isEmpty()) {
-        app.Nachricht(0, e.Fehler);
+    const TErgebnis e = GeraetLesen(app, app.AppConst.Geraet, aktuell);
+    if (!e.Meldung.isEmpty()) {
+        app.Nachricht(Meldung::Allgemein, e.Meldung);
     }
 }

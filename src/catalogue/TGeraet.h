@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/TKanalInfo.h"
+#include "catalogue/TKanalInfo.h"
 
 #include <QString>
 #include <QVector>

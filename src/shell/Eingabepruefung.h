@@ -8,23 +8,9 @@ class TBenutzer;
 class TShellKontext;
 struct TSprachTexte;
 
-// Small conversions shared by dialogs and file formats: style names, instrument version
-// texts, checks of typed numbers, packed BCD and directory texts.
-namespace Diverse {
-
-// Appends the path separator unless the text already ends with it; "" becomes "/".
-void BackslashAnhaengen(QString& verzeichnis);
-
-QString LinienstilText(quint8 stil);
-quint8 LinienstilWert(const QString& name);
-QString PunktstilText(quint8 stil);
-quint8 PunktstilWert(const QString& name);
-
-// 103 -> "V1_03", 5 -> "V0_05".
-QString VersionText(int version);
-// "V1_03" -> 103; nullopt when the text is too short or has no digit at the second, fourth
-// or fifth position.
-std::optional<int> VersionWert(const QString& text);
+// Checks of numbers the user typed into a dialog, with the program's messages for a text
+// that is no number (6) and for a number out of its range (5).
+namespace Eingabepruefung {
 
 // The value of a text of "0"/"1" characters, last character bit 0; nullopt above 255
 // characters.
@@ -48,7 +34,4 @@ bool GanzzahlPruefen(TBenutzer& benutzer, const TSprachTexte& texte, qint32 mini
 bool GleitzahlPruefen(TBenutzer& benutzer, const TSprachTexte& texte, const QString& text,
                       bool zeigen, double minimum, double maximum);
 
-quint8 ZahlZuBcd(quint8 zahl);
-quint8 BcdZuZahl(quint8 bcd);
-
-} // namespace Diverse
+} // namespace Eingabepruefung

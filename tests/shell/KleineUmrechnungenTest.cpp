@@ -1,13 +1,23 @@
+// Small conversions of the shell: style names, instrument versions, checks of typed numbers,
+// packed BCD bytes and directory texts.
 #include "TestHilfen.h"
-#include "shell/Diverse.h"
+#include "shell/Bcd.h"
+#include "shell/Eingabepruefung.h"
+#include "shell/Geraeteversion.h"
+#include "shell/Stilnamen.h"
+#include "shell/Verzeichnis.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace Diverse;
+using namespace Bcd;
+using namespace Eingabepruefung;
+using namespace Geraeteversion;
+using namespace Stilnamen;
+using namespace Verzeichnis;
 
-TEST(Diverse, StyleNames) {
+TEST(KleineUmrechnungen, StyleNames) {
     EXPECT_EQ(LinienstilText(0), "psSolid");
     EXPECT_EQ(LinienstilText(6), "psInsideFrame");
     EXPECT_EQ(LinienstilText(0x80 | 2), "psDot"); // only the low seven bits count
@@ -26,7 +36,7 @@ TEST(Diverse, StyleNames) {
     EXPECT_EQ(PunktstilWert("psStar "), 0);
 }
 
-TEST(Diverse, VersionTexts) {
+TEST(KleineUmrechnungen, VersionTexts) {
     EXPECT_EQ(VersionText(103), "V1_03");
     EXPECT_EQ(VersionText(5), "V0_05");
     EXPECT_EQ(VersionText(0), "V0_00");
@@ -39,7 +49,7 @@ TEST(Diverse, VersionTexts) {
     EXPECT_EQ(VersionWert("V1_0a"), std::nullopt);
 }
 
-TEST(Diverse, BitTexts) {
+TEST(KleineUmrechnungen, BitTexts) {
     EXPECT_EQ(BitTextWert("00000101"), 5u);
     EXPECT_EQ(BitTextWert("1x1"), 5u);
     EXPECT_EQ(BitTextWert(""), 0u);
@@ -48,7 +58,7 @@ TEST(Diverse, BitTexts) {
     EXPECT_EQ(BitTextWert(QString(256, u'0')), std::nullopt);
 }
 
-TEST(Diverse, BcdBytes) {
+TEST(KleineUmrechnungen, BcdBytes) {
     EXPECT_EQ(ZahlZuBcd(99), 0x99);
     EXPECT_EQ(ZahlZuBcd(47), 0x47);
     EXPECT_EQ(ZahlZuBcd(100), 0);
@@ -61,7 +71,7 @@ TEST(Diverse, BcdBytes) {
     }
 }
 
-TEST(Diverse, BackslashAnhaengen) {
+TEST(KleineUmrechnungen, BackslashAnhaengen) {
     QString leer;
     BackslashAnhaengen(leer);
     EXPECT_EQ(leer, "/");
@@ -74,7 +84,7 @@ TEST(Diverse, BackslashAnhaengen) {
 }
 
 // Every range check: which message it shows (0 = none) and with which text.
-TEST(Diverse, RangeChecksShowMessage5Or6) {
+TEST(KleineUmrechnungen, RangeChecksShowMessage5Or6) {
     struct Fall {
         const char* Name;
         std::function<bool(TAnwendung&)> Pruefung;
@@ -83,35 +93,34 @@ TEST(Diverse, RangeChecksShowMessage5Or6) {
         const char* Text;
     };
     const Fall faelle[] = {
-        {"bit in range", [](TAnwendung& a) { return BitTextPruefen(a, 0, 255, "101", true); },
-         true, 0, ""},
+        {"bit in range", [](TAnwendung& a) { return BitTextPruefen(a, 0, 255, "101", true); }, true,
+         0, ""},
         {"bit 511", [](TAnwendung& a) { return BitTextPruefen(a, 0, 255, "111111111", true); },
          false, 5, "0 ... 255"},
         {"bit too long",
          [](TAnwendung& a) { return BitTextPruefen(a, 0, 255, QString(256, u'1'), true); }, false,
          6, ""},
-        {"int hex", [](TAnwendung& a) { return GanzzahlPruefen(a, 0, 300, "$FF", true); }, true,
-         0, ""},
-        {"int negative out",
-         [](TAnwendung& a) { return GanzzahlPruefen(a, -5, 5, "-6", true); }, false, 5,
-         "-5 ... 5"},
+        {"int hex", [](TAnwendung& a) { return GanzzahlPruefen(a, 0, 300, "$FF", true); }, true, 0,
+         ""},
+        {"int negative out", [](TAnwendung& a) { return GanzzahlPruefen(a, -5, 5, "-6", true); },
+         false, 5, "-5 ... 5"},
         {"int letters", [](TAnwendung& a) { return GanzzahlPruefen(a, 0, 9, "12a", true); }, false,
          6, ""},
-        {"card -1", [](TAnwendung& a) { return KardinalzahlPruefen(a, 0, 10, "-1", true); },
-         false, 6, ""},
+        {"card -1", [](TAnwendung& a) { return KardinalzahlPruefen(a, 0, 10, "-1", true); }, false,
+         6, ""},
         {"card too big",
          [](TAnwendung& a) { return KardinalzahlPruefen(a, 0, 4294967295u, "4294967296", true); },
          false, 6, ""},
         {"card max",
-         [](TAnwendung& a) {
-             return KardinalzahlPruefen(a, 1, 4000000000u, "4000000001", true);
-         },
+         [](TAnwendung& a) { return KardinalzahlPruefen(a, 1, 4000000000u, "4000000001", true); },
          false, 5, "1 ... 4000000000"},
         {"float 1e10",
-         [](TAnwendung& a) { return GleitzahlPruefen(a, "1e10", true, -4294967294.0, 4294967294.0); },
+         [](TAnwendung& a) {
+             return GleitzahlPruefen(a, "1e10", true, -4294967294.0, 4294967294.0);
+         },
          false, 5, "-4294967294 ... 4294967294"},
-        {"float comma",
-         [](TAnwendung& a) { return GleitzahlPruefen(a, "2,5", true, 0, 10); }, false, 6, ""},
+        {"float comma", [](TAnwendung& a) { return GleitzahlPruefen(a, "2,5", true, 0, 10); },
+         false, 6, ""},
         {"float small bounds",
          [](TAnwendung& a) { return GleitzahlPruefen(a, "1", true, 1e-5, 0.5); }, false, 5,
          "1E-5 ... 0.5"},
