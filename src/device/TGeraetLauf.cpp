@@ -124,7 +124,10 @@ void TGeraetLauf::BefehlAusfuehren(const QString& befehl, QString& parameter) {
     }
     AntwortTimerStarten();
     TGeraetSchritte(*this).Ausfuehren(befehl, parameter);
-    GeraetOnlineSetzen(false);
+    // A transfer still running keeps the line busy: online until the connection ends.
+    if (!UebertragungLaeuft()) {
+        GeraetOnlineSetzen(false);
+    }
     if (FAnzeige && AutoSchliessen && !UebertragungLaeuft()) {
         VerbindungBeenden();
         SchliessenAnfordern();

@@ -1,4 +1,5 @@
 #include "shell/Konfiguration.h"
+#include "shell/ZuletztGeoeffnet.h"
 
 #include "shell/HilfeSeite.h"
 
@@ -134,6 +135,10 @@ void AppConstLesen(const TIniDatei& ini, TAppConst& a) {
     }
 
     EinheitenLesen(ini, a);
+    // Only the user file has the list; the program file read before it leaves it alone.
+    if (ZuletztGeoeffnet::Vorhanden(ini)) {
+        a.ZuletztGeoeffnet = ZuletztGeoeffnet::Lesen(ini);
+    }
 }
 
 void AppConstLesen(const QString& verzeichnis, const QString& datei, TAppConst& ziel) {
@@ -161,6 +166,9 @@ void AppConstSchreiben(TIniDatei& ini, const TAppConst& a) {
     text("Zeit/Datumsformat", a.ZeitDatumsformat);
     text("Dezimaltrenner", a.Dezimaltrenner);
     text("Sprache", a.Sprache);
+    if (!a.ZuletztGeoeffnet.isEmpty() || ZuletztGeoeffnet::Vorhanden(ini)) {
+        ZuletztGeoeffnet::Schreiben(ini, a.ZuletztGeoeffnet);
+    }
 
     ini.AbschnittLoeschen(kEinheiten);
     for (const TEinheiten& e : a.Einheiten) {

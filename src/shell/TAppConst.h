@@ -60,6 +60,9 @@ struct TAppConst {
     QString Sprache = QStringLiteral("Deutsch");
     QStringList SprachenListe;
     TEinheitenListe Einheiten;
+    // The graph and measurement files opened or saved last, newest first (section "Zuletzt"
+    // of the user file).
+    QStringList ZuletztGeoeffnet;
 };
 
 // File and directory names of the program directory.

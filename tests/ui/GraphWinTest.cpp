@@ -2,6 +2,7 @@
 // value conversion, saving, the close question, printing and copying.
 #include "UiTestHilfen.h"
 
+#include "graph/Ablesung.h"
 #include "graph/GraphDatei.h"
 #include "shell/Uhr.h"
 #include "shell/Zahlen.h"
@@ -227,15 +228,14 @@ TEST(GraphWin, MarkersAreArmedSetByALeftClickAndShowTheirDifferences) {
     QMouseEvent bewegung(QEvent::MouseMove, QPointF(p2), QPointF(g->Chart->mapToGlobal(p2)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     g->ChartMouseMove(&bewegung);
-    EXPECT_EQ(g->StatusText(1, 0),
-              QStringLiteral("Spannung=") + Zahlen::GleitzahlText(w2.YLinks) + " V");
-    EXPECT_EQ(g->StatusText(1, 1), QStringLiteral("Zeit=") + Zahlen::GleitzahlText(w2.X) + " s");
-    EXPECT_EQ(g->StatusText(1, 2),
-              QStringLiteral("Strom=") + Zahlen::GleitzahlText(w2.YRechts) + " ");
-    EXPECT_EQ(g->StatusText(2, 0), QStringLiteral("Delta Y links=") +
-                                       Zahlen::GleitzahlText(w2.YLinks - w1.YLinks) + " V");
+    // Each read-out as precise as its axis span calls for (20, 100 and 1 here).
+    EXPECT_EQ(g->StatusText(1, 0), QStringLiteral("Spannung=") + Ablesung::Zahl(w2.YLinks, 20) + " V");
+    EXPECT_EQ(g->StatusText(1, 1), QStringLiteral("Zeit=") + Ablesung::Zahl(w2.X, 100) + " s");
+    EXPECT_EQ(g->StatusText(1, 2), QStringLiteral("Strom=") + Ablesung::Zahl(w2.YRechts, 1));
+    EXPECT_EQ(g->StatusText(2, 0),
+              QStringLiteral("Delta Y links=") + Ablesung::Zahl(w2.YLinks - w1.YLinks, 20) + " V");
     EXPECT_EQ(g->StatusText(2, 1),
-              QStringLiteral("Delta X=") + Zahlen::GleitzahlText(w2.X - w1.X) + " s");
+              QStringLiteral("Delta X=") + Ablesung::Zahl(w2.X - w1.X, 100) + " s");
     EXPECT_EQ(g->Fadenkreuz(), p2);
 
     // The command again clears the marker and its values.

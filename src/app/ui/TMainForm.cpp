@@ -1,6 +1,7 @@
 #include "app/ui/TMainForm.h"
 
 #include "app/AnwendungStarten.h"
+#include "app/Fensterlage.h"
 #include "app/TAnwendung.h"
 #include "app/ui/TInfoBox.h"
 #include "app/ui/TOrvanApplikation.h"
@@ -34,6 +35,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -88,6 +90,7 @@ TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
     AktionenAnlegen();
     MenuesAnlegen();
     ToolBarAnlegen();
+    NavigationAnlegen();
 
     const int breiten[3] = {450, 150, 100};
     for (int i = 0; i < 3; ++i) {
@@ -99,9 +102,13 @@ TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
 
     SpracheMenueAnlegen();
 
-    // Stored geometry of the main window.
+    // Stored geometry of the main window, made usable on this screen; a maximised window
+    // returns to it when made normal.
     const TAppConst& a = FApp.AppConst;
-    setGeometry(a.Links, a.Oben, a.Breite, a.Hoehe);
+    const QScreen* bildschirm = screen();
+    setGeometry(
+        Fensterlage::Anwendbar(QRect(a.Links, a.Oben, a.Breite, a.Hoehe),
+                               bildschirm != nullptr ? bildschirm->availableGeometry() : QRect()));
     if (a.Maximiert) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
@@ -404,6 +411,7 @@ void TMainForm::Aktualisieren() {
         ActMarker1->setChecked(false);
         ActMarker2->setChecked(false);
     }
+    NavigationAktualisieren();
 }
 
 void TMainForm::StatusBarSetzen() {
@@ -548,7 +556,9 @@ void TMainForm::closeEvent(QCloseEvent* ereignis) {
     FSchliesst = true;
     TAppConst& a = FApp.AppConst;
     // A maximised window keeps the size it will return to when it is made normal again.
-    const QRect lage = isMaximized() ? normalGeometry() : geometry();
+    const QRect bisher(a.Links, a.Oben, a.Breite, a.Hoehe);
+    const QRect lage =
+        Fensterlage::Speicherbar(isMaximized() ? normalGeometry() : geometry(), bisher);
     a.Links = lage.left();
     a.Oben = lage.top();
     a.Breite = lage.width();

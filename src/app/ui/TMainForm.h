@@ -13,6 +13,8 @@
 
 class QAction;
 class QActionGroup;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -63,7 +65,13 @@ public:
     void DateiOeffnenClick();
     // Files named on the command line or by the file manager: graph files (.ogr) open as graph
     // windows, measurement and job files go into a new graph as "Messwerte aus Datei" does.
-    void DateienOeffnen(const QStringList& dateien);
+    // Anything else is refused with a message. `ziel`: the graph window the files were dropped
+    // on, which takes the measurements instead of a new one (TMainFormNavigation.cpp).
+    void DateienOeffnen(const QStringList& dateien, TMDIGraphWin* ziel = nullptr);
+    // The files opened or saved last (AppConst.ZuletztGeoeffnet), as the Datei menu lists them.
+    void ZuletztEintragen(const QString& datei);
+    void ZuletztOeffnen(const QString& datei);
+    QMenu* MenZuletzt = nullptr;
     void InDateiLadenClick();
     void InGraphLadenClick();
     void NeuLadenClick();
@@ -84,6 +92,8 @@ public:
         *ActScrollRechts, *ActScrollOben, *ActScrollUnten, *ActMarker1, *ActMarker2, *ActDatumZeit,
         *ActGraphRefresh, *ActEinstellungen, *ActMessAuftrag, *ActCascade, *ActHorizontal,
         *ActVertical, *ActArrange, *ActMinimize, *ActHilfe, *ActInfo;
+    // Moving about in the active graph: back and forward through its views, go to a time.
+    QAction *ActZoomZurueck = nullptr, *ActZoomVor = nullptr, *ActGeheZu = nullptr;
     QMenu* MenSprache = nullptr;
     QToolBar* ToolBar = nullptr;
 
@@ -91,6 +101,8 @@ protected:
     bool event(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
 private:
     enum TFreigabe { Immer, Nie, GraphOffen };
@@ -107,6 +119,9 @@ private:
     void AktionenAnlegen();
     void MenuesAnlegen();
     void ToolBarAnlegen();
+    void NavigationAnlegen();
+    void NavigationAktualisieren();
+    void ZuletztMenueZeigen();
     void SpracheMenueAnlegen();
     void FensterMenueZeigen();
     void GraphBefehl(void (TMDIGraphWin::*befehl)());
@@ -115,7 +130,8 @@ private:
     std::optional<QString> MessDateiWaehlen();
     std::optional<QString> MesswerteAusGeraet(const QString& datei);
     // Check, read and insert a measurement file; `neu` makes a new graph window first.
-    void MessDateiInGraph(const QString& datei, bool neu);
+    // `ziel` (when not `neu`): the window to insert into, else the active one.
+    void MessDateiInGraph(const QString& datei, bool neu, TMDIGraphWin* ziel = nullptr);
     void Kacheln(bool horizontal);
     void EinstellungenOeffnen(bool einheitenZuerst, QWidget* eltern);
     void HilfeDateiSetzen(const QString& datei);

@@ -52,6 +52,7 @@ TMDIGraphWin* TMainForm::GraphFensterOeffnen(const QString& datei) {
     }
     auto* fenster = new TMDIGraphWin(FApp, gelesen, FApp.DefaultKurve, datei, false);
     FensterEinsetzen(fenster);
+    ZuletztEintragen(datei);
     return fenster;
 }
 
@@ -61,16 +62,6 @@ void TMainForm::DateiOeffnenClick() {
                                                    t.GraphDateienText, QStringLiteral(".ogr"));
     if (const auto datei = FApp.Benutzer->DateiOeffnen(dialog)) {
         GraphFensterOeffnen(*datei);
-    }
-}
-
-void TMainForm::DateienOeffnen(const QStringList& dateien) {
-    for (const QString& datei : dateien) {
-        if (datei.endsWith(QStringLiteral(".ogr"), Qt::CaseInsensitive)) {
-            GraphFensterOeffnen(datei);
-        } else {
-            MessDateiInGraph(datei, true);
-        }
     }
 }
 
@@ -122,7 +113,7 @@ void TMainForm::NeuLadenClick() {
     }
 }
 
-void TMainForm::MessDateiInGraph(const QString& datei, bool neu) {
+void TMainForm::MessDateiInGraph(const QString& datei, bool neu, TMDIGraphWin* ziel) {
     const TEinleseErgebnis e = MessDateiEinlesen(FApp, datei, false, FApp.ArbeitsDatei);
     switch (e.Weg) {
     case TEinleseWeg::Gelesen:
@@ -136,8 +127,9 @@ void TMainForm::MessDateiInGraph(const QString& datei, bool neu) {
         FApp.Nachricht(0, e.Lesen.Meldung);
         return;
     }
-    TMDIGraphWin* fenster = neu ? DateiNeuClick() : AktivesGraphFenster();
+    TMDIGraphWin* fenster = neu ? DateiNeuClick() : ziel != nullptr ? ziel : AktivesGraphFenster();
     if (fenster != nullptr) {
+        ZuletztEintragen(datei);
         fenster->DateiInDiagramm(FApp.ArbeitsDatei,
                                  TImportQuelle{datei, e.Weg == TEinleseWeg::RohGelesen});
     }

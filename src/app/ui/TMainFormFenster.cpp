@@ -52,6 +52,9 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
         QWidget* fragend = QApplication::activeModalWidget();
         EinheitenBearbeiten(fragend != nullptr ? fragend : fenster);
     });
+    connect(fenster, &TMDIGraphWin::AnsichtGeaendert, this, [this] { NavigationAktualisieren(); });
+    connect(fenster, &TMDIGraphWin::DateiGespeichert, this,
+            [this](const QString& datei) { ZuletztEintragen(datei); });
     QMdiSubWindow* rahmen = FMdiArea->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);
     rahmen->setWindowIcon(TSymbole::Symbol(QStringLiteral("InGraphLaden")));

@@ -74,6 +74,7 @@ TMDIGraphWin::TMDIGraphWin(TShellKontext& app, const TDiagramm& vorlage,
     : QWidget(eltern), FApp(app), FKurvenVorlage(kurvenVorlage),
       FParser(std::make_unique<TParser>()) {
     ChartAnlegen();
+    NavigationEinrichten();
     setWindowTitle(name);
     Gespeichert = true;
     if (oeffnen) {
@@ -339,6 +340,7 @@ void TMDIGraphWin::GraphEigenschaftenKurvenSetzen() {
     for (const TKurve& k : Diagramm.Kurven) {
         KurveAnlegen(k);
     }
+    LegendeAbgleichen();
     ++FStatistikStand;
     FTicker[1]->DatumZeit = Diagramm.DatumZeitAchse;
     Neuzeichnen();

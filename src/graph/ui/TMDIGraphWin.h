@@ -2,6 +2,7 @@
 
 #include "graph/DateiInDiagramm.h"
 #include "graph/TDiagramm.h"
+#include "graph/TZoomVerlauf.h"
 #include "shell/TErgebnis.h"
 
 #include <QImage>
@@ -135,6 +136,19 @@ public:
     void StatistikCursor(std::optional<double> x);
     void StatistikExportieren();
 
+    // Moving about (TMDIGraphWinNavigation.cpp): the mouse wheel zooms about the mouse (Shift:
+    // X only, Ctrl: the Y axes only), "+" and "-" zoom, dragging over an axis zooms that axis,
+    // "Zoom zurück"/"Zoom vor" walk the views shown before, "Gehe zu Zeitpunkt" centres the view
+    // on a typed time, and a click on a legend entry shows or hides that curve.
+    void ZoomZurueck();
+    void ZoomVor();
+    bool KannZoomZurueck() const { return FVerlauf.KannZurueck(); }
+    bool KannZoomVor() const { return FVerlauf.KannVor(); }
+    void GeheZuZeitpunkt();
+    void RadZoomen(QPoint position, int winkel, Qt::KeyboardModifiers tasten);
+    void KurveUmschalten(qsizetype index);
+    TAnsichtsStand AnsichtStand() const;
+
     // The mouse on the chart, as the chart reports it.
     void ChartMouseDown(QMouseEvent* ereignis);
     void ChartMouseMove(QMouseEvent* ereignis);
@@ -144,6 +158,10 @@ signals:
     // The properties dialog asks for the settings dialog on its units tab; the main window
     // connects it. The dialog reads the unit list again when this returns.
     void EinheitenBearbeitenGewuenscht();
+    // The zoom history changed (the main window enables its back and forward buttons).
+    void AnsichtGeaendert();
+    // The graph was written to `datei` (the main window lists it among the recent files).
+    void DateiGespeichert(const QString& datei);
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -151,6 +169,14 @@ protected:
 
 private:
     void ChartAnlegen();
+    void NavigationEinrichten();
+    bool NavigationEreignis(QObject* objekt, QEvent* ereignis);
+    // Before a change of the view: remembers the view it leaves.
+    void AnsichtMerken();
+    void AnsichtSetzen(const TAnsichtsStand& stand);
+    void AchseZoomen(int nummer, double punkt, double faktor);
+    void LegendeAbgleichen();
+    void VerlaufLeeren();
     void Neuzeichnen();
     void Zoomen(double prozent);
     void ZoomMerken();
@@ -211,4 +237,10 @@ private:
     std::optional<TStatistikStand> FStatistikBerechnet;
     QVector<qsizetype> FStatistikKurven; // curve index of each table row
     std::optional<double> FCursorX;
+    // Navigation: the views shown before, and an axis being dragged (-1: none) with the value
+    // under the mouse where the drag began.
+    TZoomVerlauf FVerlauf;
+    int FAchsenZug = -1;
+    double FAchsenZugPunkt = 0;
+    QPoint FAchsenZugLetzte;
 };

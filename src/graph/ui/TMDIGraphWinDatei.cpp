@@ -48,6 +48,7 @@ void TMDIGraphWin::GraphDateiSpeichern(const QString& vorschlag) {
     if (GraphDatei::GraphDateiSchreiben(*gewaehlt, Diagramm)) {
         Gespeichert = true;
         setWindowTitle(*gewaehlt);
+        emit DateiGespeichert(*gewaehlt);
     } else {
         FApp.Nachricht(29, *gewaehlt);
     }
@@ -67,6 +68,7 @@ void TMDIGraphWin::DateiSpeichern() {
         GraphDateiSpeichern(FApp.AppConst.DatenPfad + name + GraphDatei::Endung);
     } else if (GraphDatei::GraphDateiSchreiben(name, Diagramm)) {
         Gespeichert = true;
+        emit DateiGespeichert(name);
     } else {
         FApp.Nachricht(29, name);
     }

@@ -12,6 +12,8 @@ void TMDIGraphWin::DateiInDiagramm(TMessDatei& messung, const TImportQuelle& que
     // New curves are work the user would lose on closing.
     if (ergebnis) {
         Gespeichert = false;
+        // The views before belong to other data.
+        VerlaufLeeren();
     }
     GraphEigenschaftenSetzen();
     Aktualisieren();

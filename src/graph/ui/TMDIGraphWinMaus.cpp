@@ -3,6 +3,7 @@
 #include "graph/ui/TMDIGraphWin.h"
 
 #include "formula/TParser.h"
+#include "graph/Ablesung.h"
 #include "graph/Export.h"
 #include "graph/GraphDatei.h"
 #include "graph/Kurvenwerte.h"
@@ -106,6 +107,7 @@ void TMDIGraphWin::ChartMouseDown(QMouseEvent* ereignis) {
         return;
     }
     if (ereignis->button() == Qt::RightButton) {
+        AnsichtMerken();
         FSchieben = true;
         FSchiebeLetzte = p;
         return;
@@ -141,16 +143,24 @@ void TMDIGraphWin::Panelsetzen(int x, int y) {
     const QString links = EinheitZeichen(d.AchseLinks.Einheit);
     const QString unten = EinheitZeichen(d.AchseUnten.Einheit);
     const QString rechts = EinheitZeichen(d.AchseRechts.Einheit);
-    const auto z = [](double v) { return Zahlen::GleitzahlText(v); };
+    // As precise as each axis' span calls for; X on a date/time axis as date and time, its
+    // difference as a duration.
+    const double sl = Chart->yAxis->range().size();
+    const double su = Chart->xAxis->range().size();
+    const double sr = Chart->yAxis2->range().size();
+    const bool dz = d.DatumZeitAchse;
     const TSprachTexte& t = FApp.Texte;
-    FPanel[0][0]->setText(d.AchseLinks.Titel + u'=' + z(w.YLinks) + u' ' + links);
-    FPanel[1][0]->setText(t.DeltaYLinksText + u'=' + z(d.Marker2YLinks - d.Marker1YLinks) + u' ' +
-                          links);
-    FPanel[0][1]->setText(d.AchseUnten.Titel + u'=' + z(w.X) + u' ' + unten);
-    FPanel[1][1]->setText(t.DeltaXText + u'=' + z(d.Marker2X - d.Marker1X) + u' ' + unten);
-    FPanel[0][2]->setText(d.AchseRechts.Titel + u'=' + z(w.YRechts) + u' ' + rechts);
-    FPanel[1][2]->setText(t.DeltaYRechtsText + u'=' + z(d.Marker2YRechts - d.Marker1YRechts) +
-                          u' ' + rechts);
+    using namespace Ablesung;
+    FPanel[0][0]->setText(Zeile(d.AchseLinks.Titel, Zahl(w.YLinks, sl), links));
+    FPanel[1][0]->setText(
+        Zeile(t.DeltaYLinksText, Zahl(d.Marker2YLinks - d.Marker1YLinks, sl), links));
+    FPanel[0][1]->setText(
+        Zeile(d.AchseUnten.Titel, Wert(w.X, su, dz, FApp.AppConst.ZeitDatumsformat), unten));
+    FPanel[1][1]->setText(
+        Zeile(t.DeltaXText, Differenz(d.Marker2X - d.Marker1X, su, dz), dz ? QString() : unten));
+    FPanel[0][2]->setText(Zeile(d.AchseRechts.Titel, Zahl(w.YRechts, sr), rechts));
+    FPanel[1][2]->setText(
+        Zeile(t.DeltaYRechtsText, Zahl(d.Marker2YRechts - d.Marker1YRechts, sr), rechts));
 }
 
 void TMDIGraphWin::ChartMouseMove(QMouseEvent* ereignis) {
@@ -197,6 +207,7 @@ void TMDIGraphWin::ChartMouseUp(QMouseEvent* ereignis) {
     const QRect rahmen = FOverlay->Zoomrahmen;
     FOverlay->Zoomrahmen = QRect();
     if (rahmen.width() >= 4 && rahmen.height() >= 4) {
+        AnsichtMerken();
         ZoomMerken();
         const TRealWerte obenLinks = BerechneRealWerte(rahmen.left(), rahmen.top());
         const TRealWerte untenRechts = BerechneRealWerte(rahmen.right(), rahmen.bottom());
@@ -210,6 +221,9 @@ void TMDIGraphWin::ChartMouseUp(QMouseEvent* ereignis) {
 }
 
 bool TMDIGraphWin::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (NavigationEreignis(objekt, ereignis)) {
+        return true;
+    }
     if (objekt == Chart && ereignis->type() == QEvent::Leave) {
         FadenkreuzEntfernen();
     }

@@ -41,6 +41,7 @@ void TMDIGraphWin::ZoomMerken() {
 }
 
 void TMDIGraphWin::Zoomen(double prozent) {
+    AnsichtMerken();
     ZoomMerken();
     for (int i = 0; i < 3; ++i) {
         QCPAxis* a = Achse(i);
@@ -66,18 +67,21 @@ void TMDIGraphWin::Verschieben(QCPAxis* achse, double versatz, int nummer) {
 }
 
 void TMDIGraphWin::ScrollLinks() {
+    AnsichtMerken();
     Verschieben(Chart->xAxis, -Chart->xAxis->range().size() / 10, 1);
     Neuzeichnen();
     MarkerSetzen();
 }
 
 void TMDIGraphWin::ScrollRechts() {
+    AnsichtMerken();
     Verschieben(Chart->xAxis, Chart->xAxis->range().size() / 10, 1);
     Neuzeichnen();
     MarkerSetzen();
 }
 
 void TMDIGraphWin::ScrollOben() {
+    AnsichtMerken();
     Verschieben(Chart->yAxis, Chart->yAxis->range().size() / 10, 0);
     Verschieben(Chart->yAxis2, Chart->yAxis2->range().size() / 10, 2);
     Neuzeichnen();
@@ -85,6 +89,7 @@ void TMDIGraphWin::ScrollOben() {
 }
 
 void TMDIGraphWin::ScrollUnten() {
+    AnsichtMerken();
     Verschieben(Chart->yAxis, -Chart->yAxis->range().size() / 10, 0);
     Verschieben(Chart->yAxis2, -Chart->yAxis2->range().size() / 10, 2);
     Neuzeichnen();
@@ -92,6 +97,7 @@ void TMDIGraphWin::ScrollUnten() {
 }
 
 void TMDIGraphWin::GraphRefresh() {
+    AnsichtMerken();
     if (FGezoomt) {
         FAutomatik = FZoomAutomatik;
         FGezoomt = false;
