@@ -28,7 +28,14 @@ std::optional<double> UhrLesen(const QByteArray& antwort, double jetzt) {
         return std::nullopt;
     }
     // A time alone reads as a time of 30 December 1899: only its fraction counts.
-    return *d + (*z - std::floor(*z));
+    const double wert = *d + (*z - std::floor(*z));
+    // The date reader is lenient ("06.5.204" reads as a date); the instrument always sends
+    // two digits per field, so a reply that does not come out again as it was read is
+    // damaged and is refused rather than setting a wrong clock.
+    if (UhrSetzenText(wert) != zeit + QLatin1Char(' ') + datum) {
+        return std::nullopt;
+    }
+    return wert;
 }
 
 QString StandardDatumZeit(double wert) {

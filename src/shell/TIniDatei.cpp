@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -49,7 +50,18 @@ TIniDatei::TIniDatei(const QString& pfad) : FPfad(pfad) {
         FLesefehler = datei.errorString();
         return;
     }
-    QByteArray bytes = datei.read(kGroessteDatei + 1);
+    // Read in blocks: one read of the largest allowed size would allocate and clear 4 MB for
+    // every file of a few kilobytes. One byte past the limit is enough to see a file that
+    // grew after its size was checked.
+    QByteArray bytes;
+    while (bytes.size() <= kGroessteDatei) {
+        const QByteArray block =
+            datei.read(std::min<qint64>(64 * 1024, kGroessteDatei + 1 - bytes.size()));
+        if (block.isEmpty()) {
+            break;
+        }
+        bytes += block;
+    }
     if (bytes.size() > kGroessteDatei) {
         FLesefehler = QStringLiteral("Die Datei ist größer als die erlaubten %1 Bytes und wird "
                                      "nicht gelesen")

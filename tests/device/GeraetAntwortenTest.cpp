@@ -32,9 +32,25 @@ TEST(GeraetAntworten, ClockReply) {
     ASSERT_TRUE(wert);
     EXPECT_EQ(GA::StandardDatumZeit(*wert), QStringLiteral("24.12.2002 12:30:45"));
     EXPECT_EQ(GA::UhrSetzenText(*wert), QStringLiteral("12:30:45 24.12.02"));
-    for (const char* falsch : {"U0125:30:45 24.12.02\r\n", "U0112:30:45 32.12.02\r\n",
-                               "U01##:##:## ##.##.##\r\n", "U0112:30\r\n", ""}) {
-        EXPECT_FALSE(GA::UhrLesen(falsch, Jetzt())) << falsch;
+    struct TFall {
+        const char* Name;
+        const char* Antwort;
+    };
+    const TFall faelle[] = {
+        {"hour 25", "U0125:30:45 24.12.02\r\n"},
+        {"day 32", "U0112:30:45 32.12.02\r\n"},
+        {"no digits", "U01##:##:## ##.##.##\r\n"},
+        {"cut off after the minutes", "U0112:30\r\n"},
+        {"empty", ""},
+        // Found by the fuzzer: a one-digit month and a three-digit year read as a date, which
+        // then came out as a different text.
+        {"one-digit month, three-digit year", "U0112:34:56 06.5.204\r"},
+        {"one-digit hour", "U012:34:56  06.05.24\r\n"},
+        {"blank in the year", "U0112:34:56 06.05. 4\r\n"},
+    };
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        EXPECT_FALSE(GA::UhrLesen(f.Antwort, Jetzt())) << f.Antwort;
     }
 }
 

@@ -124,11 +124,9 @@ TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
 TMainForm::~TMainForm() {
     FSchliesst = true;
     disconnect(FMdiArea, nullptr, this, nullptr);
-    // The graph windows are destroyed by the widget base destructor, after this one has
-    // run: their `destroyed` must not call back into what is left of the main window.
-    for (QMdiSubWindow* rahmen : FMdiArea->subWindowList()) {
-        disconnect(rahmen, nullptr, this, nullptr);
-    }
+    // The graph windows' `destroyed` connections end with FFensterWache, before the widget
+    // base destructor destroys the windows (a window already closed but not yet deleted is
+    // no longer in the window list, so disconnecting the listed ones was not enough).
     if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {
         if (qt->Elternfenster == this) {
             qt->Elternfenster = nullptr;

@@ -147,4 +147,9 @@ private:
     QPointer<TMDIGraphWin> FLetztesGraphFenster;
     std::unique_ptr<QPrinter> FDrucker;
     bool FSchliesst = false;
+    // The context of every graph window's `destroyed` connection. The graph windows die in the
+    // widget base destructor, after this object's own destructor has run; this member dies
+    // before that, and with it the connections, so no window calls back into what is left of
+    // the main window. It stays the last member so that it goes first.
+    QObject FFensterWache;
 };

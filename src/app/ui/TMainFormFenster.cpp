@@ -61,7 +61,7 @@ QMdiSubWindow* TMainForm::FensterEinsetzen(TMDIGraphWin* fenster) {
     rahmen->setGeometry(NeueFensterLage(rahmen));
     // The enabled states follow the number of windows at once, not only at the next
     // activation.
-    connect(rahmen, &QObject::destroyed, this, [this] {
+    connect(rahmen, &QObject::destroyed, &FFensterWache, [this] {
         if (!FSchliesst) {
             Aktualisieren();
         }
