@@ -7,6 +7,7 @@
 #include "device/TSeriellerPort.h"
 #include "device/TXModemUebertragung.h"
 #include "shell/Konfiguration.h"
+#include "shell/Meldungen.h"
 #include "shell/TIniDatei.h"
 #include "shell/TShellKontext.h"
 
@@ -37,7 +38,7 @@ bool TGeraetLauf::Ausfuehren(const QString& befehl, QString& parameter) {
     WarteTicks = GeraetAntworten::WarteTicks(LaufGeraet.Wartezeit);
 
     if (!Umgebung.PortErzeugen) {
-        App.Nachricht(18, QString::number(App.AppConst.SeriellePortNr));
+        App.Nachricht(Meldung::SchnittstelleBesetzt, QString::number(App.AppConst.SeriellePortNr));
         return false;
     }
     FPort = Umgebung.PortErzeugen();
@@ -91,11 +92,12 @@ bool TGeraetLauf::PortOeffnen() {
     if (!FPort->Oeffnen(e)) {
         // A device that is not there is no busy port: message 18 only for one that exists.
         if (e.Name.startsWith(u'/') && !QFileInfo::exists(e.Name)) {
-            App.Nachricht(0, QStringLiteral("Die Schnittstelle Nr. %1 (%2) gibt es nicht.")
-                                 .arg(App.AppConst.SeriellePortNr)
-                                 .arg(e.Name));
+            App.Nachricht(Meldung::Allgemein,
+                          QStringLiteral("Die Schnittstelle Nr. %1 (%2) gibt es nicht.")
+                              .arg(App.AppConst.SeriellePortNr)
+                              .arg(e.Name));
         } else {
-            App.Nachricht(18,
+            App.Nachricht(Meldung::SchnittstelleBesetzt,
                           QStringLiteral("%1 (%2)").arg(App.AppConst.SeriellePortNr).arg(e.Name));
         }
         return false;
@@ -224,7 +226,7 @@ void TGeraetLauf::VerbindungBeenden() {
             if (!e) {
                 // The trace was asked for: losing it is a failure the user hears of.
                 LaufFehler = true;
-                App.Nachricht(29, e.Meldung);
+                App.Nachricht(Meldung::DateiNichtAnlegbar, e.Meldung);
             }
         } else {
             FPort->Protokoll().Einschalten(false);
@@ -281,7 +283,7 @@ void TGeraetLauf::POnTimerTrigger(quint16) {
     if (FProtokoll) {
         FProtokoll->Abbrechen();
     }
-    App.Nachricht(17, QString::number(LaufGeraet.Wartezeit));
+    App.Nachricht(Meldung::GeraetAntwortetNicht, QString::number(LaufGeraet.Wartezeit));
     Zeile(App.Texte.WarteZeitText);
 }
 
@@ -322,5 +324,5 @@ void TGeraetLauf::PProtocolError(int code) {
         text += QStringLiteral(": ") + FProtokoll->SchreibFehler();
     }
     Zeile(App.Texte.ProtokollFehlerText + QStringLiteral(" ") + text);
-    App.Nachricht(19, text);
+    App.Nachricht(Meldung::Protokollfehler, text);
 }

@@ -5,6 +5,7 @@
 
 #include "shell/Einheiten.h"
 #include "shell/KommaText.h"
+#include "shell/Meldungen.h"
 #include "shell/TIniDatei.h"
 #include "shell/TShellKontext.h"
 #include "shell/Zahlen.h"
@@ -88,13 +89,14 @@ bool Speichern(TShellKontext& app, const TIniDatei& ini) {
         return true;
     }
     // The reason goes with the name: a full disk needs another remedy than a missing right.
-    app.Nachricht(29, QDir::toNativeSeparators(ini.Pfad()) + QChar(13) + e.Meldung);
+    app.Nachricht(Meldung::DateiNichtAnlegbar,
+                  QDir::toNativeSeparators(ini.Pfad()) + QChar(13) + e.Meldung);
     return false;
 }
 
 void LesefehlerMelden(TShellKontext& app, const TIniDatei& ini) {
     if (!ini.Lesefehler().isEmpty()) {
-        app.Nachricht(0, ini.Pfad() + QStringLiteral(": ") + ini.Lesefehler());
+        app.Nachricht(Meldung::Allgemein, ini.Pfad() + QStringLiteral(": ") + ini.Lesefehler());
     }
 }
 
@@ -221,7 +223,7 @@ TIniDatei KonfigurationLesen(TShellKontext& app, const QString& verzeichnis, con
 
 bool KonfigVerzeichnisAnlegen(TShellKontext& app, const QString& verzeichnis) {
     if (!QDir().mkpath(verzeichnis)) {
-        app.Nachricht(4, verzeichnis);
+        app.Nachricht(Meldung::KonfigurationNichtAnlegbar, verzeichnis);
         return false;
     }
     return true;

@@ -16,6 +16,7 @@
 #include "measurement/ui/TMessInfoForm.h"
 #include "shell/DateiDialoge.h"
 #include "shell/Konfiguration.h"
+#include "shell/Meldungen.h"
 #include "shell/Sprache.h"
 #include "shell/ui/TMainCfgForm.h"
 #include "shell/ui/TQtBenutzer.h"
@@ -43,7 +44,8 @@ TMDIGraphWin* TMainForm::GraphFensterOeffnen(const QString& datei) {
     // A file that cannot be read opens no window: an empty window captioned with its path
     // would overwrite it at the next save.
     if (IstMessDatei(datei, FApp.AppConst.GeraeteListe)) {
-        FApp.Nachricht(0, datei + QChar(13) + FApp.Texte.GraphDateiIstMessDateiText);
+        FApp.Nachricht(Meldung::Allgemein,
+                       datei + QChar(13) + FApp.Texte.GraphDateiIstMessDateiText);
         return nullptr;
     }
     TDiagramm gelesen;
@@ -75,7 +77,7 @@ std::optional<QString> TMainForm::MesswerteAusGeraet(const QString& datei) {
         empfangen = DatenAusGeraetLesen(datei);
     }
     if (!empfangen) {
-        FApp.Nachricht(25);
+        FApp.Nachricht(Meldung::MessdateiLesefehler);
     }
     return empfangen;
 }
@@ -90,9 +92,9 @@ void TMainForm::InDateiLadenClick() {
     // The file only goes into the working record; no graph window changes.
     const TEinleseErgebnis e = MessDateiEinlesen(FApp, *datei, false, FApp.ArbeitsDatei);
     if (e.Weg == TEinleseWeg::Fehler) {
-        FApp.Nachricht(0, e.Lesen.Meldung);
+        FApp.Nachricht(Meldung::Allgemein, e.Lesen.Meldung);
     } else if (e.Weg != TEinleseWeg::Gelesen) {
-        FApp.Nachricht(2, *datei);
+        FApp.Nachricht(Meldung::FalschesDateiformat, *datei);
     }
 }
 
@@ -120,11 +122,11 @@ void TMainForm::MessDateiInGraph(const QString& datei, bool neu, TMDIGraphWin* z
     case TEinleseWeg::RohGelesen:
         break;
     case TEinleseWeg::Abgelehnt:
-        FApp.Nachricht(2, datei);
+        FApp.Nachricht(Meldung::FalschesDateiformat, datei);
         return;
     case TEinleseWeg::Fehler:
         // A damaged file: the reader says what and where; nothing was changed.
-        FApp.Nachricht(0, e.Lesen.Meldung);
+        FApp.Nachricht(Meldung::Allgemein, e.Lesen.Meldung);
         return;
     }
     TMDIGraphWin* fenster = neu ? DateiNeuClick() : ziel != nullptr ? ziel : AktivesGraphFenster();

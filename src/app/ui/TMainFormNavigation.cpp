@@ -6,6 +6,7 @@
 #include "app/TAnwendung.h"
 #include "graph/GraphDatei.h"
 #include "graph/ui/TMDIGraphWin.h"
+#include "shell/Meldungen.h"
 #include "shell/ZuletztGeoeffnet.h"
 #include "shell/ui/TSymbole.h"
 
@@ -131,7 +132,7 @@ void TMainForm::ZuletztEintragen(const QString& datei) {
 
 void TMainForm::ZuletztOeffnen(const QString& datei) {
     if (!QFileInfo(datei).isFile()) {
-        FApp.Nachricht(0, datei + QChar(13) + FApp.Texte.ZuletztFehltText);
+        FApp.Nachricht(Meldung::Allgemein, datei + QChar(13) + FApp.Texte.ZuletztFehltText);
         FApp.AppConst.ZuletztGeoeffnet =
             ZuletztGeoeffnet::Entfernen(FApp.AppConst.ZuletztGeoeffnet, datei);
         ZuletztGeoeffnet::Speichern(FApp);
@@ -152,7 +153,8 @@ void TMainForm::DateienOeffnen(const QStringList& dateien, TMDIGraphWin* ziel) {
             MessDateiInGraph(datei, ziel == nullptr, ziel);
             break;
         case TDateiArt::Unbekannt:
-            FApp.Nachricht(0, datei + QChar(13) + FApp.Texte.DateiArtUnbekanntText);
+            FApp.Nachricht(Meldung::Allgemein,
+                           datei + QChar(13) + FApp.Texte.DateiArtUnbekanntText);
             break;
         }
     }

@@ -6,6 +6,7 @@
 #include "graph/ui/TGraphOverlay.h"
 #include "graph/ui/TGraphWinCfgForm.h"
 #include "shell/Konfiguration.h"
+#include "shell/Meldungen.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
 
@@ -229,7 +230,7 @@ void TMDIGraphWin::GraphEigenschaftenBearbeiten() {
 
 void TMDIGraphWin::closeEvent(QCloseEvent* ereignis) {
     if (!Gespeichert) {
-        const int antwort = FApp.Nachricht(30, windowTitle());
+        const int antwort = FApp.Nachricht(Meldung::NichtGespeichertFragen, windowTitle());
         if (antwort == mrCancel) {
             ereignis->ignore();
             return;

@@ -5,6 +5,7 @@
 #include "graph/AnsichtNavigation.h"
 #include "graph/ui/TGraphAbbildung.h"
 #include "shell/DatumZeit.h"
+#include "shell/Meldungen.h"
 #include "shell/TBenutzer.h"
 #include "shell/TShellKontext.h"
 #include "shell/Uhr.h"
@@ -145,7 +146,8 @@ void TMDIGraphWin::GeheZuZeitpunkt() {
         AnsichtNavigation::ZeitpunktLesen(*eingabe, datumZeit, a.ZeitDatumsformat,
                                           a.DatumsformatLang, a.ZeitformatKurz, Uhr::Jetzt());
     if (!wert) {
-        FApp.Nachricht(0, eingabe->trimmed() + QChar(13) + t.ZeitpunktUnlesbarText);
+        FApp.Nachricht(Meldung::Allgemein,
+                       eingabe->trimmed() + QChar(13) + t.ZeitpunktUnlesbarText);
         return;
     }
     const auto daten = AnsichtNavigation::DatenBereichX(Diagramm);
@@ -159,7 +161,7 @@ void TMDIGraphWin::GeheZuZeitpunkt() {
             meldung +=
                 QChar(13) + text(daten->Minimum) + QStringLiteral(" - ") + text(daten->Maximum);
         }
-        FApp.Nachricht(0, meldung);
+        FApp.Nachricht(Meldung::Allgemein, meldung);
         return;
     }
     AnsichtMerken();
