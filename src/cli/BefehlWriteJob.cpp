@@ -33,9 +33,8 @@ int WriteJob(TCliKontext&, const QStringList& argumente) {
         return cliAbgelehnt;
     }
     TMessDatei d;
-    QString fehler;
-    if (!MessDateiAusJson(doc.object(), d, fehler)) {
-        Fehlerausgabe(QStringLiteral("error: ") + argumente[0] + QStringLiteral(": ") + fehler);
+    if (const TErgebnis j = MessDateiAusJson(doc.object(), d); !j) {
+        Fehlerausgabe(QStringLiteral("error: ") + argumente[0] + QStringLiteral(": ") + j.Meldung);
         return cliAbgelehnt;
     }
     const TLeseErgebnis e = MessDateiSchreiben(argumente[1], true, d);

@@ -228,8 +228,8 @@ QJsonObject MessDateiNachJson(const TMessDatei& d, bool mitWerten) {
     return o;
 }
 
-bool MessDateiAusJson(const QJsonObject& json, TMessDatei& ziel, QString& fehler) {
-    fehler.clear();
+TErgebnis MessDateiAusJson(const QJsonObject& json, TMessDatei& ziel) {
+    QString fehler;
     TMessDatei d;
     TJsonLeser l(json, QString(), fehler);
     d.Name = l.Text("Name");
@@ -323,8 +323,8 @@ bool MessDateiAusJson(const QJsonObject& json, TMessDatei& ziel, QString& fehler
         d.Messreihen.append(r);
     }
     if (!fehler.isEmpty()) {
-        return false;
+        return TErgebnis::Fehler(fehler);
     }
     ziel = std::move(d);
-    return true;
+    return {};
 }

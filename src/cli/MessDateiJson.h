@@ -1,6 +1,7 @@
 #pragma once
 
 #include "measurement/TMessDatei.h"
+#include "shell/TErgebnis.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -15,5 +16,5 @@ QJsonObject MessDateiNachJson(const TMessDatei& d, bool mitWerten = true);
 QString MesswerteMarke(int reihe);
 
 // The reverse; fails with a message naming the key for a missing key, a wrong type or a value
-// outside the field's range. Messwerte are taken when present.
-bool MessDateiAusJson(const QJsonObject& json, TMessDatei& d, QString& fehler);
+// outside the field's range (`d` then stays as it was). Messwerte are taken when present.
+TErgebnis MessDateiAusJson(const QJsonObject& json, TMessDatei& d);
