@@ -1,6 +1,7 @@
 // Opening the graph properties dialog on a graph with one curve of ten million points, and
 // storing it back unchanged, against copying the whole document (every point copied) in the
 // same run. Prints each time and its ratio to the anchor.
+#include "common/BenchKurven.h"
 #include "graph/TKurvenWerteModell.h"
 #include "graph/ui/TGraphWinCfgForm.h"
 #include "graph/ui/TWerteGrid.h"
@@ -20,16 +21,7 @@
 
 namespace {
 
-double Bestzeit(int runden, const std::function<void()>& f) {
-    double beste = 1e300;
-    for (int i = 0; i < runden; ++i) {
-        QElapsedTimer uhr;
-        uhr.start();
-        f();
-        beste = std::min(beste, uhr.nsecsElapsed() / 1e6);
-    }
-    return beste;
-}
+using BenchKurven::Bestzeit;
 
 TDiagramm Dokument(qsizetype n) {
     TDiagramm d;

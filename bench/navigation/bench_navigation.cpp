@@ -1,6 +1,7 @@
 // One wheel-zoom step of a graph window on ten million points against a bare QCustomPlot that
 // zooms its axes about the same point and replots the same points. Prints both times and the
 // ratio (target: at most 1.3).
+#include "common/BenchKurven.h"
 #include "graph/ui/TMDIGraphWin.h"
 #include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"
@@ -17,32 +18,8 @@
 
 namespace {
 
-double Bestzeit(int runden, const std::function<void()>& f) {
-    double beste = 1e300;
-    for (int i = 0; i < runden; ++i) {
-        QElapsedTimer uhr;
-        uhr.start();
-        f();
-        beste = std::min(beste, uhr.nsecsElapsed() / 1e6);
-    }
-    return beste;
-}
-
-TKurve Messkurve(qsizetype n) {
-    TKurve k;
-    k.Name = QStringLiteral("Druck");
-    k.Sichtbar = true;
-    k.LinieSichtbar = true;
-    k.Linienbreite = 1;
-    k.Linienfarbe = 0x000080;
-    k.Werte[0].resize(n);
-    k.Werte[1].resize(n);
-    for (qsizetype j = 0; j < n; ++j) {
-        k.Werte[0][j] = 45418.0 + j / 86400.0;
-        k.Werte[1][j] = 30 + 8 * std::sin(j / 5000.0) + 3 * std::sin(j / 37.0);
-    }
-    return k;
-}
+using BenchKurven::Bestzeit;
+using BenchKurven::Messkurve;
 
 void UmPunkt(QCPAxis* a, double punkt, double faktor) {
     const QCPRange r = a->range();

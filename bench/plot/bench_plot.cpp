@@ -1,6 +1,7 @@
 // Redraw of a graph window against a bare QCustomPlot drawing the same points with the same
 // styles, for one and ten million points; and a cross-hair move against a full redraw.
 // Prints each time and its ratio to the anchor measured in the same run.
+#include "common/BenchKurven.h"
 #include "graph/ui/TMDIGraphWin.h"
 #include "shell/TShellKontext.h"
 #include "shell/TSkriptBenutzer.h"
@@ -16,32 +17,8 @@
 
 namespace {
 
-double Bestzeit(int runden, const std::function<void()>& f) {
-    double beste = 1e300;
-    for (int i = 0; i < runden; ++i) {
-        QElapsedTimer uhr;
-        uhr.start();
-        f();
-        beste = std::min(beste, uhr.nsecsElapsed() / 1e6);
-    }
-    return beste;
-}
-
-TKurve Messkurve(qsizetype n) {
-    TKurve k;
-    k.Name = QStringLiteral("Druck");
-    k.Sichtbar = true;
-    k.LinieSichtbar = true;
-    k.Linienbreite = 1;
-    k.Linienfarbe = 0x000080;
-    k.Werte[0].resize(n);
-    k.Werte[1].resize(n);
-    for (qsizetype j = 0; j < n; ++j) {
-        k.Werte[0][j] = 45418.0 + j / 86400.0;
-        k.Werte[1][j] = 30 + 8 * std::sin(j / 5000.0) + 3 * std::sin(j / 37.0);
-    }
-    return k;
-}
+using BenchKurven::Bestzeit;
+using BenchKurven::Messkurve;
 
 } // namespace
 
