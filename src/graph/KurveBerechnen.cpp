@@ -1,12 +1,12 @@
 #include "graph/KurveBerechnen.h"
 
 #include "formula/EMathError.h"
-#include "formula/EMathParserError.h"
 #include "formula/TParser.h"
 #include "shell/Meldungen.h"
 #include "shell/TShellKontext.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -120,16 +120,11 @@ TErgebnis KurveBerechnen(TShellKontext& app, TParser& parser, int k, TMessDatei&
             zellen.append(parser.DefineVariable("M" + std::to_string(n), 0.0));
         }
         // Every refusal of the compiler is message 35: a syntax error, an exponent out of
-        // range, a number it cannot read, or arithmetic that fails while folding constants.
+        // range, a number it cannot read, or arithmetic that fails while folding constants
+        // (all of the evaluator's error classes are runtime errors).
         try {
             parser.SetExpression(formel.toStdString());
-        } catch (const EMathParserError&) {
-            app.Nachricht(Meldung::FormelFehlerhaft, formel);
-        } catch (const EMathError&) {
-            app.Nachricht(Meldung::FormelFehlerhaft, formel);
-        } catch (const ERangeError&) {
-            app.Nachricht(Meldung::FormelFehlerhaft, formel);
-        } catch (const EConvertError&) {
+        } catch (const std::runtime_error&) {
             app.Nachricht(Meldung::FormelFehlerhaft, formel);
         }
     }

@@ -19,21 +19,8 @@
 
 namespace {
 
-TKurve Kurve(const QString& name, QVector<double> x, QVector<double> y) {
-    TKurve k;
-    k.Name = name;
-    k.Sichtbar = true;
-    k.LinieSichtbar = true;
-    k.Linienbreite = 1;
-    k.Werte = {x, y};
-    return k;
-}
-
-void Grenzen(TAchse& a, double min, double max) {
-    a.Minimum = min;
-    a.Maximum = max;
-    a.MinMaxAutomatik = false;
-}
+using GraphTestDaten::Grenzen;
+using GraphTestDaten::Kurve;
 
 } // namespace
 
@@ -229,7 +216,8 @@ TEST(GraphWin, MarkersAreArmedSetByALeftClickAndShowTheirDifferences) {
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     g->ChartMouseMove(&bewegung);
     // Each read-out as precise as its axis span calls for (20, 100 and 1 here).
-    EXPECT_EQ(g->StatusText(1, 0), QStringLiteral("Spannung=") + Ablesung::Zahl(w2.YLinks, 20) + " V");
+    EXPECT_EQ(g->StatusText(1, 0),
+              QStringLiteral("Spannung=") + Ablesung::Zahl(w2.YLinks, 20) + " V");
     EXPECT_EQ(g->StatusText(1, 1), QStringLiteral("Zeit=") + Ablesung::Zahl(w2.X, 100) + " s");
     EXPECT_EQ(g->StatusText(1, 2), QStringLiteral("Strom=") + Ablesung::Zahl(w2.YRechts, 1));
     EXPECT_EQ(g->StatusText(2, 0),

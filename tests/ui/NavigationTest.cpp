@@ -23,21 +23,8 @@
 
 namespace {
 
-TKurve Kurve(const QString& name, QVector<double> x, QVector<double> y) {
-    TKurve k;
-    k.Name = name;
-    k.Sichtbar = true;
-    k.LinieSichtbar = true;
-    k.Linienbreite = 1;
-    k.Werte = {x, y};
-    return k;
-}
-
-void Grenzen(TAchse& a, double min, double max) {
-    a.Minimum = min;
-    a.Maximum = max;
-    a.MinMaxAutomatik = false;
-}
+using GraphTestDaten::Grenzen;
+using GraphTestDaten::Kurve;
 
 // A graph of two curves on fixed axes: bottom 0..100, left -10..10, right 0..1.
 void Fuellen(TMDIGraphWin& g) {

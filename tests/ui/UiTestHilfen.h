@@ -12,6 +12,28 @@
 #include <QTemporaryDir>
 #include <memory>
 
+// Small graph documents for the window tests: a visible curve drawn as a line, and fixed
+// axis limits.
+namespace GraphTestDaten {
+
+inline TKurve Kurve(const QString& name, QVector<double> x, QVector<double> y) {
+    TKurve k;
+    k.Name = name;
+    k.Sichtbar = true;
+    k.LinieSichtbar = true;
+    k.Linienbreite = 1;
+    k.Werte = {x, y};
+    return k;
+}
+
+inline void Grenzen(TAchse& a, double min, double max) {
+    a.Minimum = min;
+    a.Maximum = max;
+    a.MinMaxAutomatik = false;
+}
+
+} // namespace GraphTestDaten
+
 // A program directory of its own with the shipped language and device files, a scripted
 // user and, on request, the main window started on it.
 struct TUiProgramm {
