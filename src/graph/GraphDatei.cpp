@@ -167,8 +167,13 @@ void KurveLesen(TLeser& l, TKurve& k, double& xMin, bool& xMinGesetzt) {
     if (!zuViel.isEmpty()) {
         l.Fehler(zuViel);
     }
-    k.Werte[0].resize(n);
-    k.Werte[1].resize(n);
+    // Two rows of many megabytes each: backed by large pages they are filled without a page
+    // fault for every 4 KB.
+    for (QVector<double>& zeile : k.Werte) {
+        zeile.reserve(qMax<qint64>(n, 0));
+        Arbeitsspeicher::GrosseSeitenAnraten(zeile.data(), 8 * qMax<qint64>(n, 0));
+        zeile.resize(n);
+    }
     double* x = k.Werte[0].data();
     double* y = k.Werte[1].data();
     double m = xMin;

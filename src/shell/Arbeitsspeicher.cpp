@@ -8,6 +8,9 @@
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
 
 namespace {
 
@@ -68,6 +71,22 @@ QString Pruefen(qint64 bytes, const QString& wofuer) {
 
 QString ErschoepftText() {
     return QStringLiteral("Zu wenig Arbeitsspeicher für diesen Vorgang");
+}
+
+void GrosseSeitenAnraten(void* anfang, qint64 bytes) {
+#if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
+    // Only whole large pages inside the block: the advice applies to the pages it covers, and
+    // a neighbour's memory at either end is left alone.
+    constexpr quintptr kGross = quintptr(2) << 20;
+    const quintptr von = (quintptr(anfang) + kGross - 1) & ~(kGross - 1);
+    const quintptr bis = (quintptr(anfang) + quintptr(qMax<qint64>(bytes, 0))) & ~(kGross - 1);
+    if (anfang != nullptr && bis > von) {
+        madvise(reinterpret_cast<void*>(von), size_t(bis - von), MADV_HUGEPAGE);
+    }
+#else
+    Q_UNUSED(anfang);
+    Q_UNUSED(bytes);
+#endif
 }
 
 } // namespace Arbeitsspeicher

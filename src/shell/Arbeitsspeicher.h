@@ -19,4 +19,10 @@ QString Pruefen(qint64 bytes, const QString& wofuer);
 // The message for an allocation that failed all the same.
 QString ErschoepftText();
 
+// Asks the system to back the block at `anfang` of `bytes` bytes with large pages before it
+// is first written. Filling a block of many megabytes otherwise costs a page fault for every
+// 4 KB, which on this class of machine takes longer than reading the data. Only a hint:
+// where the system has no large pages nothing changes.
+void GrosseSeitenAnraten(void* anfang, qint64 bytes);
+
 } // namespace Arbeitsspeicher

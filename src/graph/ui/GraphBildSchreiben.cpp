@@ -121,7 +121,7 @@ bool DiagrammSchreiben(const TDiagramm& d, const TEinheitenListe& einheiten,
     zustand.Einpassen(d);
     QCustomPlot chart;
     chart.resize(groesse.Pixel);
-    TGraphAbbildung abbildung(&chart);
+    TGraphAbbildung abbildung(&chart, TGraphAbbildung::TVerwendung::Standbild);
     abbildung.Anwenden(TGraphAnsicht::Berechnen(d, zustand, einheiten, marker1Text, marker2Text), d,
                        true);
     return Schreiben(abbildung, datei, groesse, fehler);

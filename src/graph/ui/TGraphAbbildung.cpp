@@ -1,13 +1,16 @@
 #include "graph/ui/TGraphAbbildung.h"
 
+#include "graph/Ausduennung.h"
 #include "graph/Kurvenwerte.h"
 #include "graph/ui/GraphStile.h"
 #include "graph/ui/TAchsenTicker.h"
 #include "graph/ui/TGraphOverlay.h"
+#include "shell/Arbeitsspeicher.h"
 
 #include <qcustomplot.h>
 
 #include <QLocale>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -27,9 +30,40 @@ QString OhneZeitzone(QString format) {
 constexpr int kLegendeSchrift = 11;
 constexpr int kLegendeKleinSchrift = 8;
 
+// The points of a curve of rising X as the chart takes them, all or those of `indizes`,
+// made in place (millions of them: no second copy).
+void PunkteSetzen(QCPGraph* g, const TKurve& k, const QVector<qsizetype>* indizes) {
+    const qsizetype n = qMin(k.Werte[0].size(), k.Werte[1].size());
+    const double* x = k.Werte[0].constData();
+    const double* y = k.Werte[1].constData();
+    QVector<QCPGraphData> punkte;
+    if (indizes) {
+        punkte.reserve(indizes->size());
+        for (qsizetype j : *indizes) {
+            punkte.append(
+                QCPGraphData(Kurvenwerte::GezeigtX(k, x[j]), Kurvenwerte::GezeigtY(k, y[j])));
+        }
+    } else {
+        punkte.reserve(n);
+        Arbeitsspeicher::GrosseSeitenAnraten(punkte.data(), n * qint64(sizeof(QCPGraphData)));
+        for (qsizetype j = 0; j < n; ++j) {
+            punkte.append(
+                QCPGraphData(Kurvenwerte::GezeigtX(k, x[j]), Kurvenwerte::GezeigtY(k, y[j])));
+        }
+    }
+    g->data()->set(punkte, true);
+}
+
+// The pixel column of an X value as the chart's sampling counts it: its pixel truncated
+// toward zero (a pixel far outside the int range stays at the range's end).
+int Spalte(const QCPAxis* achse, double wert, int runden) {
+    return int(qBound(double(INT_MIN), achse->coordToPixel(wert) + runden, double(INT_MAX)));
+}
+
 } // namespace
 
-TGraphAbbildung::TGraphAbbildung(QCustomPlot* chart) : Chart(chart) {
+TGraphAbbildung::TGraphAbbildung(QCustomPlot* chart, TVerwendung verwendung)
+    : Chart(chart), FVerwendung(verwendung) {
     FTitel = new QCPTextElement(Chart, QString(), GraphStile::Schrift(21, true));
     FTitel->setTextColor(Qt::black);
     Chart->plotLayout()->insertRow(0);
@@ -83,7 +117,10 @@ TGraphAbbildung::TGraphAbbildung(QCustomPlot* chart) : Chart(chart) {
     };
     // The legend is fitted to the plot each time the layout is made, on the screen and in
     // every drawing of another size.
-    QObject::connect(Chart, &QCustomPlot::afterLayout, Chart, [this] { LegendeEinpassen(); });
+    QObject::connect(Chart, &QCustomPlot::afterLayout, Chart, [this] {
+        LegendeEinpassen();
+        StandbildPunkte();
+    });
 }
 
 TGraphAbbildung::~TGraphAbbildung() = default;
@@ -128,6 +165,10 @@ void TGraphAbbildung::Anwenden(const TGraphAnsicht& ansicht, const TDiagramm& d,
         KurvenAnlegen(d);
     }
     KurvenAussehen();
+    // A still picture chooses its points again at the next layout, for the looks now set.
+    for (TStandbildQuelle& quelle : FStandbild) {
+        quelle.Abbildung.fill(qQNaN());
+    }
 }
 
 void TGraphAbbildung::Allgemein() {
@@ -167,24 +208,22 @@ void TGraphAbbildung::Achsen() {
 void TGraphAbbildung::KurvenAnlegen(const TDiagramm& d) {
     Chart->clearPlottables();
     FReihen.clear();
+    FStandbild.clear();
     for (const TGraphAnsicht::TKurvenBild& b : FAnsicht.Kurven) {
         QCPAxis* werteAchse = b.AchseRechts ? Chart->yAxis2 : Chart->yAxis;
         const TKurve& k = d.Kurven.at(b.Index);
-        const qsizetype n = qMin(k.Werte[0].size(), k.Werte[1].size());
+        TStandbildQuelle quelle;
         if (Kurvenwerte::GezeigtSteigend(k)) {
-            // Rising X values (every measurement): the fast series with adaptive sampling,
-            // its points made in place (millions of them: no second copy).
+            // Rising X values (every measurement): the fast series with adaptive sampling.
             auto* g = new QCPGraph(Chart->xAxis, werteAchse);
-            QVector<QCPGraphData> punkte;
-            punkte.reserve(n);
-            const double* x = k.Werte[0].constData();
-            const double* y = k.Werte[1].constData();
-            for (qsizetype j = 0; j < n; ++j) {
-                punkte.append(
-                    QCPGraphData(Kurvenwerte::GezeigtX(k, x[j]), Kurvenwerte::GezeigtY(k, y[j])));
-            }
-            g->data()->set(punkte, true);
             g->setAdaptiveSampling(true);
+            if (FVerwendung == TVerwendung::Standbild) {
+                // The points follow when the picture is laid out and its columns are known.
+                quelle.Kurve = &k;
+                quelle.Abbildung.fill(qQNaN());
+            } else {
+                PunkteSetzen(g, k, nullptr);
+            }
             FReihen.append(g);
         } else {
             // Other X values are drawn in point order, as they were entered.
@@ -195,7 +234,75 @@ void TGraphAbbildung::KurvenAnlegen(const TDiagramm& d) {
             c->setData(x, y);
             FReihen.append(c);
         }
+        FStandbild.append(quelle);
     }
+}
+
+void TGraphAbbildung::StandbildPunkte() {
+    if (FVerwendung != TVerwendung::Standbild) {
+        return;
+    }
+    QCPAxis* achse = Chart->xAxis;
+    const QRect plot = PlotRechteck();
+    const std::array<double, 4> abbildung{achse->range().lower, achse->range().upper,
+                                          double(plot.left()), double(plot.width())};
+    // The chart's sampling: a column starts at the pixel of its first point (rounded away
+    // from the axis' direction) and is one pixel wide, measured at the first column (on a
+    // logarithmic axis at every column).
+    const int richtung = achse->pixelOrientation();
+    const int runden = richtung == -1 ? 1 : 0;
+    const bool breiteJeSpalte = achse->scaleType() == QCPAxis::stLogarithmic;
+    for (qsizetype i = 0; i < FReihen.size(); ++i) {
+        TStandbildQuelle& quelle = FStandbild[i];
+        if (quelle.Kurve == nullptr || quelle.Abbildung == abbildung) {
+            continue;
+        }
+        quelle.Abbildung = abbildung;
+        auto* g = static_cast<QCPGraph*>(FReihen[i]);
+        const TKurve& k = *quelle.Kurve;
+        const TGraphAnsicht::TKurvenBild& bild = FAnsicht.Kurven[i];
+        if (!bild.Sichtbar) {
+            g->data()->clear(); // not drawn at all
+            continue;
+        }
+        if (bild.PunktSichtbar) {
+            // Points drawn as symbols are sampled by another rule: the chart gets them all.
+            PunkteSetzen(g, k, nullptr);
+            continue;
+        }
+        double breite = qQNaN();
+        const auto spaltenEnde = [&](double x) {
+            const double anfang = achse->pixelToCoord(Spalte(achse, x, runden));
+            if (std::isnan(breite) || breiteJeSpalte) {
+                breite = qAbs(anfang - achse->pixelToCoord(achse->coordToPixel(anfang) + richtung));
+            }
+            return anfang + breite;
+        };
+        const QVector<qsizetype> indizes =
+            Ausduennung::Indizes(k, abbildung[0], abbildung[1], spaltenEnde);
+        // The chart samples only where there are at least two points for every pixel the
+        // points span; with fewer it draws each point as it is, and then it must get all.
+        bool genug = false;
+        if (!indizes.isEmpty()) {
+            const double* x = k.Werte[0].constData();
+            const double spanne =
+                qAbs(achse->coordToPixel(Kurvenwerte::GezeigtX(k, x[indizes.first()])) -
+                     achse->coordToPixel(Kurvenwerte::GezeigtX(k, x[indizes.last()])));
+            genug = 2 * spanne + 2 < double(INT_MAX) && indizes.size() >= int(2 * spanne + 2);
+        }
+        PunkteSetzen(g, k, genug ? &indizes : nullptr);
+    }
+}
+
+qsizetype TGraphAbbildung::Punktzahl(qsizetype reihe) const {
+    const QCPAbstractPlottable* p = FReihen.value(reihe);
+    if (const auto* g = qobject_cast<const QCPGraph*>(p)) {
+        return g->data()->size();
+    }
+    if (const auto* c = qobject_cast<const QCPCurve*>(p)) {
+        return c->data()->size();
+    }
+    return 0;
 }
 
 void TGraphAbbildung::KurvenAussehen() {

@@ -25,9 +25,15 @@ class TGraphOverlay;
 // that the window's clipboard copy, the printout, the image export and orvan-cli render use.
 class TGraphAbbildung {
 public:
+    // A window's chart keeps every point, so that a zoom shows all of them. A still picture
+    // (orvan-cli render) is drawn once at one size: its chart gets only the points the
+    // drawing shows at that size (see Ausduennung.h), chosen when the picture is laid out;
+    // the document handed to Anwenden must then live until the picture is drawn.
+    enum class TVerwendung { Fenster, Standbild };
+
     // Sets up `chart` with the fixed settings of a graph window (fonts, margins, ticks, the
     // hidden top axis, the overlay for markers and cross-hair).
-    explicit TGraphAbbildung(QCustomPlot* chart);
+    explicit TGraphAbbildung(QCustomPlot* chart, TVerwendung verwendung = TVerwendung::Fenster);
     ~TGraphAbbildung();
 
     // Brings the chart to what `ansicht` says; the points come from `d`. The series are made
@@ -55,12 +61,16 @@ public:
     // The smallest plot rectangle the layout keeps, however small the chart becomes.
     static QSize MindestPlot();
 
+    // The points the chart holds for the curve in series `reihe` (document order).
+    qsizetype Punktzahl(qsizetype reihe) const;
+
 private:
     void Allgemein();
     void Achsen();
     void KurvenAnlegen(const TDiagramm& d);
     void KurvenAussehen();
     void LegendeEinpassen();
+    void StandbildPunkte();
 
     QCustomPlot* Chart;
     QCPTextElement* FTitel = nullptr;
@@ -68,5 +78,13 @@ private:
     TGraphOverlay* FOverlay = nullptr;
     std::array<QSharedPointer<TAchsenTicker>, 3> FTicker;
     QVector<QCPAbstractPlottable*> FReihen; // one per curve, in document order
+    // Still picture: the curve of each series of rising X whose points are chosen at layout
+    // time (null for the others), and the X mapping they were chosen for.
+    struct TStandbildQuelle {
+        const TKurve* Kurve = nullptr;
+        std::array<double, 4> Abbildung{}; // range lower, upper, plot left, plot width
+    };
+    TVerwendung FVerwendung;
+    QVector<TStandbildQuelle> FStandbild;
     TGraphAnsicht FAnsicht;
 };
