@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -58,6 +59,14 @@ void PunkteSetzen(QCPGraph* g, const TKurve& k, const QVector<qsizetype>* indize
 // toward zero (a pixel far outside the int range stays at the range's end).
 int Spalte(const QCPAxis* achse, double wert, int runden) {
     return int(qBound(double(INT_MIN), achse->coordToPixel(wert) + runden, double(INT_MAX)));
+}
+
+// The least number of points from which on the chart samples a stretch of a curve from
+// shown X `erster` to `letzter`: two for every pixel it spans, and two more.
+qsizetype MindestensFuerSampling(const QCPAxis* achse, double erster, double letzter) {
+    const double spanne = qAbs(achse->coordToPixel(erster) - achse->coordToPixel(letzter));
+    return 2 * spanne + 2 < double(INT_MAX) ? qsizetype(int(2 * spanne + 2))
+                                            : std::numeric_limits<qsizetype>::max();
 }
 
 } // namespace
@@ -271,25 +280,30 @@ void TGraphAbbildung::StandbildPunkte() {
             continue;
         }
         double breite = qQNaN();
-        const auto spaltenEnde = [&](double x) {
+        Ausduennung::TSpalten spalten;
+        spalten.Ende = [&](double x) {
             const double anfang = achse->pixelToCoord(Spalte(achse, x, runden));
             if (std::isnan(breite) || breiteJeSpalte) {
                 breite = qAbs(anfang - achse->pixelToCoord(achse->coordToPixel(anfang) + richtung));
             }
             return anfang + breite;
         };
-        const QVector<qsizetype> indizes =
-            Ausduennung::Indizes(k, abbildung[0], abbildung[1], spaltenEnde);
         // The chart samples only where there are at least two points for every pixel the
-        // points span; with fewer it draws each point as it is, and then it must get all.
+        // drawn points span; with fewer it draws each point as it is.
+        spalten.Mindestens = [&](double erster, double letzter) {
+            return MindestensFuerSampling(achse, erster, letzter);
+        };
+        const QVector<qsizetype> indizes =
+            Ausduennung::Indizes(k, abbildung[0], abbildung[1], spalten);
         bool genug = false;
         if (!indizes.isEmpty()) {
             const double* x = k.Werte[0].constData();
-            const double spanne =
-                qAbs(achse->coordToPixel(Kurvenwerte::GezeigtX(k, x[indizes.first()])) -
-                     achse->coordToPixel(Kurvenwerte::GezeigtX(k, x[indizes.last()])));
-            genug = 2 * spanne + 2 < double(INT_MAX) && indizes.size() >= int(2 * spanne + 2);
+            genug = indizes.size() >=
+                    MindestensFuerSampling(achse, Kurvenwerte::GezeigtX(k, x[indizes.first()]),
+                                           Kurvenwerte::GezeigtX(k, x[indizes.last()]));
         }
+        // Should the thinned points not reach that (a stretch too thin to be sampled), the
+        // chart gets them all.
         PunkteSetzen(g, k, genug ? &indizes : nullptr);
     }
 }
