@@ -10,6 +10,7 @@
 #include "shell/DateiPruefung.h"
 #include "shell/DatumZeit.h"
 #include "shell/Meldungen.h"
+#include "shell/Nachrichtenzeile.h"
 #include "shell/Textkodierung.h"
 #include "shell/Uhr.h"
 
@@ -159,7 +160,7 @@ int Roh(TCliKontext& k, const QStringList& a) {
     const TGeraet& g = k.App.AktuellesGeraet;
     const bool ok = GeraetBefehl(k.App, k.App.Geraete, k.App.AktuellesGeraet,
                                  QStringLiteral("S077,"), parameter, g, false, true);
-    Ausgabe(Maskiert(parameter));
+    Ausgabe(Nachrichtenzeile::Maskiert(parameter));
     return ok ? cliFertig : cliGeraet;
 }
 
@@ -220,7 +221,7 @@ int AuftragSendenBefehl(TCliKontext& k, const QStringList& argumente) {
     } else {
         k.Benutzer.Dateien.clear();
     }
-    Ausgabe(Maskiert(e.Parameter));
+    Ausgabe(Nachrichtenzeile::Maskiert(e.Parameter));
     return e.Gesendet ? cliFertig : cliGeraet;
 }
 

@@ -1,6 +1,7 @@
 // message N [TEXT]: how numbered message N is composed.
 #include "cli/TCliKontext.h"
 #include "shell/Nachricht.h"
+#include "shell/Nachrichtenzeile.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ int Message(TCliKontext& k, const QStringList& argumente) {
     Ausgabe(QStringLiteral("type: ") + QLatin1String(TypName(n.Typ)));
     Ausgabe(QStringLiteral("buttons: ") + QLatin1String(KnopfNamen(n.Knoepfe)));
     Ausgabe(QStringLiteral("help: ") + QString::number(n.HilfeKontext));
-    Ausgabe(QStringLiteral("text: ") + Maskiert(n.Text));
+    Ausgabe(QStringLiteral("text: ") + Nachrichtenzeile::Maskiert(n.Text));
     return cliFertig;
 }
 

@@ -38,10 +38,3 @@ QString ZahlText(double wert) {
     const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, wert);
     return QString::fromLatin1(puffer, ergebnis.ptr - puffer);
 }
-
-QString Maskiert(const QString& text) {
-    QString t = text;
-    t.replace(QChar(13), QStringLiteral("\\r"));
-    t.replace(QChar(10), QStringLiteral("\\n"));
-    return t;
-}

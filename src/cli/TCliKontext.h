@@ -36,8 +36,6 @@ void Ausgabe(const QString& zeile);
 void Fehlerausgabe(const QString& zeile);
 // Doubles in their shortest round-trip form.
 QString ZahlText(double wert);
-// Carriage return and line feed written as \r and \n.
-QString Maskiert(const QString& text);
 
 // A command of orvan-cli; each command file registers itself with one static instance.
 struct TCliBefehl {

@@ -2,6 +2,7 @@
 #include "app/AnwendungStarten.h"
 #include "cli/TCliKontext.h"
 #include "shell/Arbeitsspeicher.h"
+#include "shell/Nachrichtenzeile.h"
 #include "shell/ProgrammStart.h"
 #include "shell/VersionsInfo.h"
 #include "shell/Verzeichnis.h"
@@ -99,7 +100,7 @@ int main(int argc, char* argv[]) {
     TSkriptBenutzer benutzer;
     benutzer.FrageAntwort = ja ? mrYes : mrNo;
     benutzer.BeiNachricht = [](const TNachrichtInhalt& n) {
-        Fehlerausgabe(QStringLiteral("message %1: %2").arg(n.Nummer).arg(Maskiert(n.Text)));
+        Fehlerausgabe(Nachrichtenzeile::Zeile(n));
     };
     TAnwendung app(benutzer);
     app.Geraete.PortGeraet = port;

@@ -19,11 +19,13 @@ struct TCliHeim {
         return Verzeichnis.path() + u'/' + relativ;
     }
 
-    TCliLauf Lauf(const QStringList& argumente, int zeitMs = 60000) const {
+    // `arbeitsverzeichnis`: where relative names are taken from (default: the test's own).
+    TCliLauf Lauf(const QStringList& argumente, int zeitMs = 60000,
+                  const QString& arbeitsverzeichnis = QString()) const {
         QProcess prozess;
+        prozess.setWorkingDirectory(arbeitsverzeichnis);
         prozess.setProgram(QStringLiteral(ORVAN_BIN_DIR "/orvan-cli"));
-        prozess.setArguments(QStringList{QStringLiteral("--home"), Verzeichnis.path()} +
-                             argumente);
+        prozess.setArguments(QStringList{QStringLiteral("--home"), Verzeichnis.path()} + argumente);
         prozess.start();
         TCliLauf lauf;
         if (!prozess.waitForFinished(zeitMs)) {

@@ -163,3 +163,71 @@ TEST_F(TRender, WrongCallsAreRefusedAndWriteNothing) {
         EXPECT_FALSE(QFileInfo::exists(Heim.Pfad(QStringLiteral("a.bmp"))));
     }
 }
+
+TEST_F(TRender, NamesAfterDoubleDashAreFilesEvenWhenTheyStartWithDashes) {
+    // Names relative to the working directory, so that they start with "--".
+    const QString graph = QStringLiteral("--g.ogr");
+    const QString bild = QStringLiteral("--x.png");
+    ASSERT_TRUE(QFile::copy(Graph, Heim.Pfad(graph)));
+    struct TFall {
+        const char* Name;
+        QStringList Argumente;
+        int Ergebnis;
+    } const faelle[] = {
+        {"a name like an option before --", {graph, bild}, 1},
+        {"both names after --", {QStringLiteral("--"), graph, bild}, 0},
+        {"size before --, names after it",
+         {QStringLiteral("--size"), QStringLiteral("300x200"), QStringLiteral("--"), graph, bild},
+         0},
+    };
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        QFile::remove(Heim.Pfad(bild));
+        const TCliLauf lauf =
+            Heim.Lauf(QStringList{QStringLiteral("render")} + f.Argumente, 60000, Heim.Pfad());
+        EXPECT_EQ(lauf.Ergebnis, f.Ergebnis) << lauf.Fehler.toStdString();
+        EXPECT_EQ(QFileInfo::exists(Heim.Pfad(bild)), f.Ergebnis == 0);
+        if (f.Ergebnis == 0) {
+            EXPECT_FALSE(QImage(Heim.Pfad(bild)).isNull());
+        } else {
+            EXPECT_TRUE(lauf.Fehler.contains(QStringLiteral("unknown option: --g.ogr")))
+                << lauf.Fehler.toStdString();
+        }
+    }
+    // The size given before "--" was taken.
+    EXPECT_EQ(QImage(Heim.Pfad(bild)).size(), QSize(300, 200));
+}
+
+TEST_F(TRender, MessagesOfTheDrawingProgramAreOneLineEach) {
+    // A graph file cut short: the drawing program reads it and reports message 0, whose text
+    // has several lines; the program directory has no language file, which the start-up
+    // reports too.
+    QFile ganz(Graph);
+    ASSERT_TRUE(ganz.open(QIODevice::ReadOnly));
+    const QString kaputt = Heim.Pfad(QStringLiteral("kaputt.ogr"));
+    QFile teil(kaputt);
+    ASSERT_TRUE(teil.open(QIODevice::WriteOnly));
+    teil.write(ganz.read(300));
+    teil.close();
+    const TCliLauf lauf =
+        Heim.Lauf({QStringLiteral("render"), kaputt, Heim.Pfad(QStringLiteral("k.png"))});
+    EXPECT_EQ(lauf.Ergebnis, 2);
+    EXPECT_FALSE(QFileInfo::exists(Heim.Pfad(QStringLiteral("k.png"))));
+    EXPECT_FALSE(lauf.Fehler.contains(QChar(13))) << lauf.Fehler.toStdString();
+    const QStringList zeilen = lauf.Fehler.split(QChar(10), Qt::SkipEmptyParts);
+    const auto zeile = [&](const QString& anfang) {
+        for (const QString& z : zeilen) {
+            if (z.startsWith(anfang)) {
+                return z;
+            }
+        }
+        return QString();
+    };
+    // The read error: file name, reason and position on one line, joined by \r.
+    const QString lesen = zeile(QStringLiteral("message 0: "));
+    EXPECT_TRUE(lesen.contains(QStringLiteral("\\r") + kaputt + QStringLiteral("\\r")))
+        << lauf.Fehler.toStdString();
+    EXPECT_TRUE(lesen.contains(QStringLiteral("(Byte "))) << lesen.toStdString();
+    EXPECT_TRUE(zeile(QStringLiteral("message 27: ")).contains(QStringLiteral("\\r")))
+        << lauf.Fehler.toStdString();
+}

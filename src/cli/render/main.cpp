@@ -1,14 +1,16 @@
 // orvan-render: the picture of a graph file, drawn without a display. orvan-cli runs it for
 // its command "render", so that orvan-cli itself needs neither Gui nor Widgets; the drawing
 // is the graph window's own (TGraphAbbildung), which needs QtWidgets and QCustomPlot.
+// orvan-cli reads and checks the command's arguments and hands them over in fixed places,
+// so that every name is taken as it is, also one that starts with "--":
 //
-//   orvan-render [--home DIR] G.ogr OUT.png|OUT.svg|OUT.pdf [--size WxH[@2x]]
+//   orvan-render PROGRAMMVERZEICHNIS WxH[@2x] G.ogr OUT.png|OUT.svg|OUT.pdf
 #include "app/AnwendungStarten.h"
 #include "app/TAnwendung.h"
 #include "graph/GraphBildFormat.h"
 #include "graph/GraphDatei.h"
 #include "graph/ui/GraphBildSchreiben.h"
-#include "shell/ProgrammStart.h"
+#include "shell/Nachrichtenzeile.h"
 #include "shell/TSkriptBenutzer.h"
 #include "shell/Verzeichnis.h"
 
@@ -22,7 +24,8 @@ namespace {
 // The exit codes of orvan-cli.
 enum : int { kFertig = 0, kAufruf = 1, kAbgelehnt = 2, kFehler = 3 };
 
-const char kAufrufText[] = "usage: render G.ogr OUT.png|OUT.svg|OUT.pdf [--size WxH[@2x]]";
+const char kAufrufText[] =
+    "orvan-render is run by orvan-cli render: orvan-render HOME WxH[@2x] G.ogr OUT";
 
 void Fehler(const QString& text) {
     std::fputs((text + u'\n').toUtf8().constData(), stderr);
@@ -35,6 +38,12 @@ int main(int argc, char* argv[]) {
     QElapsedTimer uhr;
     uhr.start();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The arguments as given: Qt takes those that look like its own options (a file named
+    // "-reverse" would be lost) out of argv.
+    QStringList argumente;
+    for (int i = 1; i < argc; ++i) {
+        argumente << QString::fromLocal8Bit(argv[i]);
+    }
     QApplication qapp(argc, argv);
     // ORVAN_RENDER_ZEITEN=1: the time of each step on standard error (for the benchmark).
     const bool zeiten = qEnvironmentVariableIsSet("ORVAN_RENDER_ZEITEN");
@@ -44,53 +53,25 @@ int main(int argc, char* argv[]) {
         }
     };
     schritt("qt");
-    QStringList argumente = qapp.arguments().mid(1);
-    QString home;
-    QString groesseText = QStringLiteral("1200x700");
-    QStringList namen;
-    while (!argumente.isEmpty()) {
-        const QString a = argumente.takeFirst();
-        if ((a == u"--home" || a == u"--size") && !argumente.isEmpty()) {
-            (a == u"--home" ? home : groesseText) = argumente.takeFirst();
-        } else if (a.startsWith(QStringLiteral("--"))) {
-            Fehler(QStringLiteral("render: unknown option: ") + a);
-            Fehler(QLatin1String(kAufrufText));
-            return kAufruf;
-        } else {
-            namen << a;
-        }
-    }
-    if (namen.size() != 2) {
+    if (argumente.size() != 4) {
         Fehler(QLatin1String(kAufrufText));
         return kAufruf;
     }
-    const QString& graph = namen[0];
-    const QString& ziel = namen[1];
-    if (GraphBildFormat::ArtNachEndung(ziel) == GraphBildFormat::TArt::Keine) {
-        Fehler(QStringLiteral("render: the output name must end in .png, .svg or .pdf: ") + ziel);
-        return kAufruf;
-    }
-    const auto groesse = GraphBildFormat::GroesseLesen(groesseText);
-    if (!groesse) {
-        Fehler(QStringLiteral("render: --size must be WxH (50 ... 10000 pixels each), "
-                              "optionally with @2x for PNG: ") +
-               groesseText);
+    const QString& home = argumente[0];
+    const QString& graph = argumente[2];
+    const QString& ziel = argumente[3];
+    const auto groesse = GraphBildFormat::GroesseLesen(argumente[1]);
+    if (!groesse || GraphBildFormat::ArtNachEndung(ziel) == GraphBildFormat::TArt::Keine) {
+        Fehler(QLatin1String(kAufrufText));
         return kAufruf;
     }
 
     TSkriptBenutzer benutzer;
     benutzer.FrageAntwort = mrNo;
-    benutzer.BeiNachricht = [](const TNachrichtInhalt& n) {
-        Fehler(QStringLiteral("message %1: %2").arg(n.Nummer).arg(n.Text));
-    };
+    benutzer.BeiNachricht = [](const TNachrichtInhalt& n) { Fehler(Nachrichtenzeile::Zeile(n)); };
     TAnwendung app(benutzer);
-    QString programmPfad;
-    if (home.isEmpty()) {
-        programmPfad = ProgrammPfadErmitteln(qapp.applicationFilePath());
-    } else {
-        programmPfad = QDir::cleanPath(QDir(home).absolutePath());
-        Verzeichnis::BackslashAnhaengen(programmPfad);
-    }
+    QString programmPfad = QDir::cleanPath(QDir(home).absolutePath());
+    Verzeichnis::BackslashAnhaengen(programmPfad);
     AnwendungStarten(app, qapp.applicationFilePath(), programmPfad);
 
     schritt("start-up");
