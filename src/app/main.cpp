@@ -6,7 +6,9 @@
 #include "device/ui/TGeraetForm.h"
 #include "shell/Fehleranzeige.h"
 #include "shell/HilfeSeite.h"
+#include "shell/Nachrichtenzeile.h"
 #include "shell/ProgrammStart.h"
+#include "shell/TSkriptBenutzer.h"
 #include "shell/VersionsInfo.h"
 #include "shell/ui/TQtBenutzer.h"
 
@@ -30,7 +32,12 @@ void HilfeAusgeben() {
         "  -v, --version  show the version and exit\n\n"
         "Environment:\n"
         "  ORVAN_HOME     program directory to use (Config/, Daten/, Hilfe/) instead of the\n"
-        "                 directory of the program or its installed files\n");
+        "                 directory of the program or its installed files\n"
+        "  ORVAN_STARTPROBE  check the start without anyone at the screen: messages are\n"
+        "                 written to standard error and answered as orvan-cli answers\n"
+        "                 them; once the files are open, each graph window is written to\n"
+        "                 standard output (\"window\", its number of curves and its title,\n"
+        "                 separated by tabs) and the program ends\n");
 }
 
 } // namespace
@@ -49,14 +56,21 @@ int main(int argc, char* argv[]) {
         }
     }
     TOrvanApplikation qapp(argc, argv);
-    TQtBenutzer benutzer;
+    // The start-up check answers every message itself, so that it never waits for a click.
+    const bool probe = qEnvironmentVariableIsSet("ORVAN_STARTPROBE");
+    TQtBenutzer bildschirm;
+    TSkriptBenutzer skript;
+    skript.BeiNachricht = [](const TNachrichtInhalt& n) {
+        std::fputs((Nachrichtenzeile::Zeile(n) + u'\n').toUtf8().constData(), stderr);
+    };
+    TBenutzer& benutzer = probe ? static_cast<TBenutzer&>(skript) : bildschirm;
     qapp.Benutzer = &benutzer;
     TAnwendung app(benutzer);
     // Help in the language in use, also for the messages of the start-up.
-    benutzer.HilfeDatei = [&app] {
+    bildschirm.HilfeDatei = [&app] {
         return HilfeSeite::Datei(app.AppConst.HilfePfad, app.AppConst.Sprache);
     };
-    benutzer.HilfeTexte = [&app] {
+    bildschirm.HilfeTexte = [&app] {
         const TSprachTexte& t = app.Texte;
         return THilfeFensterTexte{t.HilfeFensterCaption, t.HilfeZurueckHint, t.HilfeVorHint,
                                   t.HilfeInhaltHint,     t.HilfeSuchenHint,  t.HilfeBrowserCaption};
@@ -77,5 +91,15 @@ int main(int argc, char* argv[]) {
     hauptfenster->show();
     // What Qt left of the arguments are the files to open.
     hauptfenster->DateienOeffnen(qapp.arguments().mid(1));
+    if (probe) {
+        QCoreApplication::processEvents();
+        for (const TMDIGraphWin* fenster : hauptfenster->GraphFenster()) {
+            const QString zeile = QStringLiteral("window\t%1\t%2\n")
+                                      .arg(fenster->Diagramm.Kurven.size())
+                                      .arg(Nachrichtenzeile::Maskiert(fenster->windowTitle()));
+            std::fputs(zeile.toUtf8().constData(), stdout);
+        }
+        return 0;
+    }
     return qapp.exec();
 }
