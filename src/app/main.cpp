@@ -72,8 +72,10 @@ int main(int argc, char* argv[]) {
     };
     bildschirm.HilfeTexte = [&app] {
         const TSprachTexte& t = app.Texte;
-        return THilfeFensterTexte{t.HilfeFensterCaption, t.HilfeZurueckHint, t.HilfeVorHint,
-                                  t.HilfeInhaltHint,     t.HilfeSuchenHint,  t.HilfeBrowserCaption};
+        return THilfeFensterTexte{t.HilfeFensterCaption,  t.HilfeZurueckHint,
+                                  t.HilfeVorHint,         t.HilfeInhaltHint,
+                                  t.HilfeSuchenHint,      t.HilfeBrowserCaption,
+                                  t.HilfeKeinBrowserText, t.HilfeDateiFehltText};
     };
 
     std::unique_ptr<TMainForm> hauptfenster;

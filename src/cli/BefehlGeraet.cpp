@@ -87,8 +87,8 @@ int Lesen(TCliKontext& k, const QStringList& a) {
     const TAuslesen gelesen = GeraetAuslesen(k.App, k.App.Geraete, k.App.AktuellesGeraet, a[0]);
     const auto& datei = gelesen.Datei;
     if (!datei) {
-        k.App.Nachricht(Meldung::MessdateiLesefehler);
-        TeilNennen(gelesen.Teil);
+        AuslesenFehlschlagMelden(k.App, gelesen);
+        TeilNennen(gelesen.Bericht.Teil);
         return cliGeraet;
     }
     Ausgabe(*datei);

@@ -17,7 +17,9 @@ TSendeErgebnis AuftragSenden(TShellKontext& app, TGeraetUmgebung& umgebung, TGer
     e.Parameter = Textkodierung::AusWindows1252(nutzlast.Auftrag);
     // The run works on its own copy of the device; the record may change under it no more.
     const TGeraet geraet = datei;
+    TLaufBericht bericht;
     e.Gesendet = GeraetBefehl(app, umgebung, aktuell, geraet.AuftragSendenBefehl, e.Parameter,
-                              geraet, true, true, &e.Teil);
+                              geraet, true, true, &bericht);
+    e.Teil = bericht.Teil;
     return e;
 }

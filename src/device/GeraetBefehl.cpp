@@ -1,6 +1,7 @@
 #include "device/GeraetBefehl.h"
 
 #include "device/TGeraetLauf.h"
+#include "shell/Meldungen.h"
 #include "shell/TShellKontext.h"
 
 #include <QDir>
@@ -12,7 +13,7 @@ bool gLaufAktiv = false;
 
 bool GeraetBefehl(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuell,
                   const QString& befehl, QString& parameter, const TGeraet& geraet,
-                  bool dialogZeigen, bool autoSchliessen, QString* teil) {
+                  bool dialogZeigen, bool autoSchliessen, TLaufBericht* bericht) {
     if (gLaufAktiv) {
         return false; // one run at a time: the port is taken
     }
@@ -21,8 +22,9 @@ bool GeraetBefehl(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet& aktuel
     {
         TGeraetLauf lauf(app, umgebung, aktuell, geraet, dialogZeigen, autoSchliessen);
         ok = lauf.Ausfuehren(befehl, parameter);
-        if (teil) {
-            *teil = lauf.TeilDatei;
+        if (bericht) {
+            bericht->Teil = lauf.TeilDatei;
+            bericht->Abgebrochen = lauf.Abgebrochen;
         }
     }
     gLaufAktiv = false;
@@ -40,7 +42,7 @@ TAuslesen GeraetAuslesen(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet&
     const QString ziel = EmpfangsPfad(app, datei);
     const QDateTime vorher = QFileInfo(ziel).lastModified();
     if (!GeraetBefehl(app, umgebung, aktuell, aktuell.DatenLesenBefehl, parameter, aktuell, true,
-                      true, &a.Teil)) {
+                      true, &a.Bericht)) {
         return a;
     }
     // A run that ended without a finished transfer (cancelled before it began) left no new
@@ -51,6 +53,12 @@ TAuslesen GeraetAuslesen(TShellKontext& app, TGeraetUmgebung& umgebung, TGeraet&
     }
     a.Datei = ziel;
     return a;
+}
+
+void AuslesenFehlschlagMelden(TShellKontext& app, const TAuslesen& auslesen) {
+    if (!auslesen.Datei && !auslesen.Bericht.Abgebrochen) {
+        app.Nachricht(Meldung::MessdateiLesefehler);
+    }
 }
 
 std::optional<QString> GeraetDatenLesen(TShellKontext& app, TGeraetUmgebung& umgebung,

@@ -23,4 +23,10 @@ public:
                             const std::function<void()>& abbrechen) = 0;
     // Asks the display to close once control is back in its modal loop.
     virtual void SchliessenAnfordern() = 0;
+    // The run is over. A display the user reads may stay after a failure, until the user
+    // closes it, so that its lines can be read; by default it closes as SchliessenAnfordern.
+    virtual void Beenden(bool fehlgeschlagen) {
+        (void)fehlgeschlagen;
+        SchliessenAnfordern();
+    }
 };

@@ -79,7 +79,7 @@ bool TGeraetLauf::Ausfuehren(const QString& befehl, QString& parameter) {
         }
         VerbindungBeenden();
     }
-    return !LaufFehler;
+    return !LaufFehler && !Abgebrochen;
 }
 
 bool TGeraetLauf::PortOeffnen() {
@@ -90,12 +90,13 @@ bool TGeraetLauf::PortOeffnen() {
     e.StopBits = LaufGeraet.StopBits;
     e.Parity = LaufGeraet.Parity;
     if (!FPort->Oeffnen(e)) {
-        // A device that is not there is no busy port: message 18 only for one that exists.
-        if (e.Name.startsWith(u'/') && !QFileInfo::exists(e.Name)) {
-            App.Nachricht(Meldung::Allgemein,
-                          QStringLiteral("Die Schnittstelle Nr. %1 (%2) gibt es nicht.")
-                              .arg(App.AppConst.SeriellePortNr)
-                              .arg(e.Name));
+        // A device that is not there (unplugged, or the other side of a pseudo-terminal has
+        // ended) is no busy port: message 18 only for one that exists.
+        if (FPort->GibtEsNicht() || (e.Name.contains(u'/') && !QFileInfo::exists(e.Name))) {
+            App.Nachricht(
+                Meldung::Allgemein,
+                App.Texte.SchnittstelleFehltText +
+                    QStringLiteral("%1 (%2)").arg(App.AppConst.SeriellePortNr).arg(e.Name));
         } else {
             App.Nachricht(Meldung::SchnittstelleBesetzt,
                           QStringLiteral("%1 (%2)").arg(App.AppConst.SeriellePortNr).arg(e.Name));
@@ -136,7 +137,7 @@ void TGeraetLauf::BefehlAusfuehren(const QString& befehl, QString& parameter) {
     }
     --FTiefe;
     if (FTiefe == 0 && FSchliessenAngefordert && FAnzeige) {
-        FAnzeige->SchliessenAnfordern();
+        FAnzeige->Beenden(LaufFehler && !Abgebrochen);
     }
 }
 
@@ -244,7 +245,7 @@ void TGeraetLauf::SchliessenAnfordern() {
     // read inside the send-job flow) must not take the dialog away from under it.
     FSchliessenAngefordert = true;
     if (FTiefe == 0 && FAnzeige) {
-        FAnzeige->SchliessenAnfordern();
+        FAnzeige->Beenden(LaufFehler && !Abgebrochen);
     }
 }
 
@@ -278,12 +279,19 @@ void TGeraetLauf::POnTriggerAvail() {
     AnzahlErkannt = true;
 }
 
-void TGeraetLauf::POnTimerTrigger(quint16) {
+void TGeraetLauf::FehlerMelden(int nummer, const QString& text) {
     LaufFehler = true;
+    // After the user's cancel, what breaks off is the cancel's doing: no error box for it.
+    if (!Abgebrochen) {
+        App.Nachricht(nummer, text);
+    }
+}
+
+void TGeraetLauf::POnTimerTrigger(quint16) {
     if (FProtokoll) {
         FProtokoll->Abbrechen();
     }
-    App.Nachricht(Meldung::GeraetAntwortetNicht, QString::number(LaufGeraet.Wartezeit));
+    FehlerMelden(Meldung::GeraetAntwortetNicht, QString::number(LaufGeraet.Wartezeit));
     Zeile(App.Texte.WarteZeitText);
 }
 
@@ -324,5 +332,5 @@ void TGeraetLauf::PProtocolError(int code) {
         text += QStringLiteral(": ") + FProtokoll->SchreibFehler();
     }
     Zeile(App.Texte.ProtokollFehlerText + QStringLiteral(" ") + text);
-    App.Nachricht(Meldung::Protokollfehler, text);
+    FehlerMelden(Meldung::Protokollfehler, text);
 }

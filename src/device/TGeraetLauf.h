@@ -26,7 +26,8 @@ public:
                 const TGeraet& geraet, bool dialogZeigen, bool autoSchliessen);
     ~TGeraetLauf() override;
 
-    // The whole run; true when neither the reply timer expired nor the transfer failed.
+    // The whole run; true when neither the reply timer expired nor the transfer failed, and
+    // the user did not cancel it.
     bool Ausfuehren(const QString& befehl, QString& parameter);
 
     // Runs the steps of `befehl` (nested by the send-job step).
@@ -63,6 +64,9 @@ public:
 
     // The display: lines and gauge only while it is shown.
     void Zeile(const QString& text);
+    // A failure of the run: sets LaufFehler and shows message `nummer`, unless the user has
+    // cancelled.
+    void FehlerMelden(int nummer, const QString& text);
     void Fortschritt(qint64 position);
     void Maximum(qint64 maximum);
     qint64 FortschrittWert() const { return FPosition; }

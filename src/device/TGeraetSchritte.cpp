@@ -78,9 +78,8 @@ void TGeraetSchritte::AntwortFalsch(const QByteArray& antwort) {
                                         : QStringLiteral("<%1>").arg(u, 2, 16, QChar(u'0'));
     }
     const QString text = QStringLiteral("Unerwartete Antwort vom Gerät: \"%1\"").arg(lesbar);
-    L.LaufFehler = true;
     L.Zeile(text);
-    L.App.Nachricht(Meldung::Protokollfehler, text);
+    L.FehlerMelden(Meldung::Protokollfehler, text);
 }
 
 bool TGeraetSchritte::GeraetReset() {

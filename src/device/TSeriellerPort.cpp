@@ -42,6 +42,7 @@ bool TSeriellerPort::Oeffnen(const TPortEinstellungen& einstellungen) {
     FEinstellungen = einstellungen;
     FGeoeffnetGewesen = true;
     QString fehler;
+    FGibtEsNicht = false;
     const int parity =
         (einstellungen.Parity >= 0 && einstellungen.Parity <= 4) ? einstellungen.Parity : 0;
     FProtokoll.Notiz(QStringLiteral("Öffnen %1 %2 %3%4%5")

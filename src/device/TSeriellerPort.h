@@ -44,6 +44,9 @@ public:
     bool IstOffen() const { return FOffen; }
     const TPortEinstellungen& Einstellungen() const { return FEinstellungen; }
     QString Fehlertext() const { return FFehlertext; }
+    // The last open failed because the device is not there (unplugged, or a link to a
+    // pseudo-terminal whose other side has ended), not because it is held or refused.
+    bool GibtEsNicht() const { return FGibtEsNicht; }
     // Set when the other side hung up or the device went away; cleared by opening.
     bool Getrennt() const { return FGetrennt; }
 
@@ -87,7 +90,8 @@ signals:
     void VerbindungVerloren();
 
 protected:
-    // The device primitives.
+    // The device primitives. An open that fails because the device is not there sets
+    // FGibtEsNicht.
     virtual bool GeraetOeffnen(const TPortEinstellungen& einstellungen, QString& fehler) = 0;
     virtual void GeraetSchliessen() = 0;
     virtual bool GeraetSchreiben(const QByteArray& daten) = 0;
@@ -99,6 +103,8 @@ protected:
     // that went away.
     void Empfangen(const QByteArray& daten);
     void Verloren(const QString& grund);
+
+    bool FGibtEsNicht = false;
 
 private:
     bool OffenHalten();

@@ -6,8 +6,10 @@
 #include "shell/DatumZeit.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -214,17 +216,37 @@ TEST(BefehlSim, FaultsOfTheInstrument) {
     EXPECT_TRUE(t.Befehl(Arg("R01"), p));
 }
 
-// A device that does not exist is not called busy (message 18 is for a busy port).
+// A device that does not exist is not called busy (message 18 is for a port another program
+// holds): a missing path (an unplugged adapter, an ended simulator), a relative one, and a
+// link whose device went away.
 TEST(BefehlSim, PortThatDoesNotExistIsSaidNotToExist) {
-    TTestHeim heim;
-    SeriellenPortEinrichten(heim.App.Geraete);
-    heim.App.Geraete.PortGeraet = heim.Pfad(Arg("no-such-tty"));
-    QString p;
-    EXPECT_FALSE(GeraetBefehl(heim.App, heim.App.Geraete, heim.App.AktuellesGeraet, Arg("R01"), p,
-                              heim.App.AktuellesGeraet, true, true));
-    EXPECT_EQ(heim.Benutzer.Nummern(), QList<int>({0}));
-    EXPECT_TRUE(heim.Benutzer.Gezeigt[0].Text.contains(heim.App.Geraete.PortGeraet));
-    EXPECT_TRUE(heim.Benutzer.Gezeigt[0].Text.contains(Arg("gibt es nicht")));
+    struct TFall {
+        const char* Name;
+        std::function<QString(const TTestHeim&)> Port;
+    };
+    const TFall faelle[] = {
+        {"absolute path", [](const TTestHeim& h) { return h.Pfad(Arg("no-such-tty")); }},
+        {"relative path",
+         [](const TTestHeim& h) { return QDir::current().relativeFilePath(h.Pfad(Arg("weg"))); }},
+        {"link left by a device that went away",
+         [](const TTestHeim& h) {
+             const QString link = h.Pfad(Arg("by-id-link"));
+             QFile::link(h.Pfad(Arg("ttyUSB-gone")), link);
+             return link;
+         }},
+    };
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        TTestHeim heim;
+        SeriellenPortEinrichten(heim.App.Geraete);
+        heim.App.Geraete.PortGeraet = f.Port(heim);
+        QString p;
+        EXPECT_FALSE(GeraetBefehl(heim.App, heim.App.Geraete, heim.App.AktuellesGeraet, Arg("R01"),
+                                  p, heim.App.AktuellesGeraet, true, true));
+        ASSERT_EQ(heim.Benutzer.Nummern(), QList<int>({0}));
+        EXPECT_TRUE(heim.Benutzer.Gezeigt[0].Text.contains(heim.App.Geraete.PortGeraet));
+        EXPECT_TRUE(heim.Benutzer.Gezeigt[0].Text.contains(Arg("gibt es nicht")));
+    }
 }
 
 TEST(BefehlSim, TraceAndLogWhenLogFileIsSet) {

@@ -225,7 +225,9 @@ TEST_F(SimCli, MissingSerialDeviceIsNotCalledBusy) {
     const QString fehler = QString::fromUtf8(p.readAllStandardError());
     EXPECT_EQ(p.exitCode(), 4);
     EXPECT_FALSE(fehler.contains(Arg("message 18: "))) << fehler.toStdString();
-    EXPECT_TRUE(fehler.contains(Arg("(") + Heim.Pfad(Arg("gibtsnicht")) + Arg(") gibt es nicht")))
+    EXPECT_TRUE(fehler.contains(Arg("message 0: "))) << fehler.toStdString();
+    EXPECT_TRUE(fehler.contains(Arg("gibt es nicht"))) << fehler.toStdString();
+    EXPECT_TRUE(fehler.contains(Arg("(") + Heim.Pfad(Arg("gibtsnicht")) + Arg(")")))
         << fehler.toStdString();
 }
 

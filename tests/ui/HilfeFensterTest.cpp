@@ -9,6 +9,8 @@
 #include "shell/ui/TNachrichtDialog.h"
 #include "shell/ui/TQtBenutzer.h"
 
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -72,6 +74,38 @@ TEST(HilfeFenster, OpensAtTheMessagePageInTheLanguageInUse) {
         EXPECT_EQ(ObersteZeile(f.Browser()), QString::fromUtf8(fall.Ueberschrift));
         EXPECT_TRUE(f.Browser()->toPlainText().contains(QString::fromUtf8(fall.Text)));
     }
+}
+
+// Where help cannot be shown as asked, the window says so and names the file: a help file
+// that is missing, and "Im Browser öffnen" on a desktop without a browser.
+TEST(HilfeFenster, NamesTheHelpFileWhenItCannotShowIt) {
+    THilfeBenutzer h;
+    h.Sprache = QStringLiteral("Deutsch");
+    const QString fehlt = QStringLiteral("/nirgends/Hilfe/Orvan.html");
+    h.Benutzer.HilfeDatei = [&] { return fehlt; };
+    h.Benutzer.HilfeZeigen(10);
+    THilfeFenster& f = h.Fenster();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(f.Hinweis()->isHidden());
+    EXPECT_TRUE(f.Hinweis()->text().contains(THilfeFensterTexte().DateiFehlt));
+    EXPECT_TRUE(f.Hinweis()->text().contains(fehlt));
+
+    // The file is there again; without a browser its path is shown.
+    h.Benutzer.HilfeDatei = [&] { return HilfeSeite::Datei(kHilfe, h.Sprache); };
+    h.Benutzer.HilfeZeigen(10);
+    EXPECT_TRUE(f.Hinweis()->isHidden());
+    QUrl verlangt;
+    f.BrowserOeffnen = [&](const QUrl& adresse) {
+        verlangt = adresse;
+        return false;
+    };
+    auto* imBrowser = f.findChild<QToolButton*>(QStringLiteral("HilfeImBrowser"));
+    ASSERT_NE(imBrowser, nullptr);
+    imBrowser->click();
+    EXPECT_EQ(verlangt.fragment(), QStringLiteral("k10"));
+    EXPECT_FALSE(f.Hinweis()->isHidden());
+    EXPECT_TRUE(f.Hinweis()->text().contains(THilfeFensterTexte().KeinBrowser));
+    EXPECT_TRUE(f.Hinweis()->text().contains(QDir::toNativeSeparators(verlangt.toLocalFile())));
 }
 
 TEST(HilfeFenster, SearchBackAndForward) {

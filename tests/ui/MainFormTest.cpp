@@ -265,21 +265,37 @@ TEST(MainForm, InstrumentCommandsReportAFailedRunWithMessage25) {
     EXPECT_TRUE(h.GraphFenster().isEmpty());
 }
 
+// The user's cancel of a read-out is no error: no message 25, no window.
+TEST(MainForm, ACancelledReadOutShowsNoError) {
+    TUiProgramm p;
+    TMainForm& h = p.Starten();
+    h.DatenAusGeraetLesen = [](const QString&) {
+        TAuslesen a;
+        a.Bericht.Abgebrochen = true;
+        return a;
+    };
+    p.Benutzer.Dateien = {p.Pfad(QStringLiteral("Daten/neu.ome"))};
+    h.ActNeuLaden->trigger();
+    EXPECT_TRUE(p.Benutzer.Nummern().isEmpty());
+    EXPECT_TRUE(h.GraphFenster().isEmpty());
+}
+
 TEST(MainForm, InstrumentReadOpensTheFileWhereTheDataLanded) {
     TUiProgramm p;
     TMainForm& h = p.Starten();
     const QString empfangen = p.Pfad(QStringLiteral("Daten/empfangen.ome"));
     QString gefragt;
     // The run puts the data into the data directory, whatever the chosen name said.
-    h.DatenAusGeraetLesen = [&](const QString& datei) -> std::optional<QString> {
+    h.DatenAusGeraetLesen = [&](const QString& datei) {
         gefragt = datei;
         QDir().mkpath(p.Pfad(QStringLiteral("Daten")));
         QFile f(empfangen);
-        if (!f.open(QIODevice::WriteOnly)) {
-            return std::nullopt;
+        TAuslesen a;
+        if (f.open(QIODevice::WriteOnly)) {
+            f.write(QByteArray::fromHex("0102ff"));
+            a.Datei = empfangen;
         }
-        f.write(QByteArray::fromHex("0102ff"));
-        return empfangen;
+        return a;
     };
     p.Benutzer.Dateien = {QStringLiteral("/anderswo/gewaehlt.ome")};
     p.Benutzer.FrageAntwort = mrYes;

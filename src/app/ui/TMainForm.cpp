@@ -59,15 +59,16 @@ QString LangerHinweis(const QString& hint) {
 
 TMainForm::TMainForm(TAnwendung& app, QWidget* eltern)
     : QMainWindow(eltern), FApp(app), FDrucker(std::make_unique<QPrinter>()) {
-    DatenAusGeraetLesen = [this](const QString& datei) -> std::optional<QString> {
-        const TAuslesen gelesen = GeraetAuslesen(FApp, FApp.Geraete, FApp.AktuellesGeraet, datei);
+    DatenAusGeraetLesen = [this](const QString& datei) {
+        TAuslesen gelesen = GeraetAuslesen(FApp, FApp.Geraete, FApp.AktuellesGeraet, datei);
         // An interrupted read-out kept what arrived under a name of its own: offered for
         // reading; the reader then says that its data part is short (message 40).
-        if (!gelesen.Datei && !gelesen.Teil.isEmpty() &&
-            FApp.Nachricht(Meldung::RohdatenEinlesenFragen, gelesen.Teil) == mrYes) {
-            return gelesen.Teil;
+        const QString& teil = gelesen.Bericht.Teil;
+        if (!gelesen.Datei && !teil.isEmpty() &&
+            FApp.Nachricht(Meldung::RohdatenEinlesenFragen, teil) == mrYes) {
+            gelesen.Datei = teil;
         }
-        return gelesen.Datei;
+        return gelesen;
     };
     // Messages open over this window from now on.
     if (auto* qt = dynamic_cast<TQtBenutzer*>(FApp.Benutzer)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/GeraetBefehl.h"
 #include "graph/ui/TMDIGraphWin.h"
 #include "shell/TMainCfgDienste.h"
 
@@ -80,9 +81,9 @@ public:
     void SpracheClick(QAction* eintrag);
 
     // The read-out of the instrument's recorded data into the data directory under the name
-    // part of the chosen file (device/GeraetBefehl.h: GeraetDatenLesen); the path of the
-    // received file, or nothing when the run failed. Tests put a read-out of their own here.
-    std::function<std::optional<QString>(const QString& datei)> DatenAusGeraetLesen;
+    // part of the chosen file (device/GeraetBefehl.h: GeraetAuslesen): the received file, or
+    // none when the run failed or was cancelled. Tests put a read-out of their own here.
+    std::function<TAuslesen(const QString& datei)> DatenAusGeraetLesen;
 
     // The actions, named as the program names them.
     QAction *ActDateiNeu, *ActDateiOeffnen, *ActDateiSchliessen, *ActDateiSpeichern,

@@ -72,14 +72,12 @@ std::optional<QString> TMainForm::MessDateiWaehlen() {
 }
 
 std::optional<QString> TMainForm::MesswerteAusGeraet(const QString& datei) {
-    std::optional<QString> empfangen;
+    TAuslesen gelesen;
     if (DatenAusGeraetLesen) {
-        empfangen = DatenAusGeraetLesen(datei);
+        gelesen = DatenAusGeraetLesen(datei);
     }
-    if (!empfangen) {
-        FApp.Nachricht(Meldung::MessdateiLesefehler);
-    }
-    return empfangen;
+    AuslesenFehlschlagMelden(FApp, gelesen);
+    return gelesen.Datei;
 }
 
 void TMainForm::InDateiLadenClick() {

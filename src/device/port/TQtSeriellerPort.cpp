@@ -29,6 +29,7 @@ bool TQtSeriellerPort::GeraetOeffnen(const TPortEinstellungen& einstellungen, QS
     FPort->setPortName(einstellungen.Name);
     if (!FPort->open(QIODevice::ReadWrite)) {
         fehler = FPort->errorString();
+        FGibtEsNicht = FPort->error() == QSerialPort::DeviceNotFoundError;
         FPort->clearError();
         return false;
     }

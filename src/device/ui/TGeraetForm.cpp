@@ -132,6 +132,20 @@ void TGeraetForm::SchliessenAnfordern() {
     }
 }
 
+void TGeraetForm::Beenden(bool fehlgeschlagen) {
+    if (!fehlgeschlagen) {
+        SchliessenAnfordern();
+        return;
+    }
+    // Nothing is left to cancel: the button only closes the dialog.
+    FAbbrechen = nullptr;
+    FSchliessen = false;
+    BtnAbbrechen->setText(FApp.Texte.GeraetFormBtnSchliessenCaption);
+    BtnAbbrechen->setToolTip(FApp.Texte.GeraetFormBtnSchliessenHint);
+    BtnAbbrechen->setDefault(true);
+    BtnAbbrechen->setFocus();
+}
+
 void GeraetOberflaecheEinrichten(TShellKontext& app, TGeraetUmgebung& umgebung,
                                  QWidget* hauptfenster) {
     SeriellenPortEinrichten(umgebung);

@@ -24,6 +24,9 @@ public:
     void Ausfuehren(const std::function<void()>& start,
                     const std::function<void()>& abbrechen) override;
     void SchliessenAnfordern() override;
+    // After a failure the dialog stays with its lines; its cancel button becomes the close
+    // button.
+    void Beenden(bool fehlgeschlagen) override;
 
     QProgressBar* Gauge;
     QPlainTextEdit* Meldung;

@@ -1,7 +1,9 @@
 #include "shell/ui/THilfeFenster.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTextBrowser>
@@ -46,6 +48,13 @@ THilfeFenster::THilfeFenster(QWidget* eltern) : QDialog(eltern, Qt::Window) {
     spalte->setContentsMargins(4, 4, 4, 4);
     spalte->addLayout(leiste);
     spalte->addWidget(FBrowser, 1);
+    FHinweis = new QLabel(this);
+    FHinweis->setObjectName(QStringLiteral("HilfeHinweis"));
+    FHinweis->setWordWrap(true);
+    FHinweis->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    FHinweis->hide();
+    spalte->addWidget(FHinweis);
+    BrowserOeffnen = [](const QUrl& adresse) { return QDesktopServices::openUrl(adresse); };
 
     connect(FZurueck, &QToolButton::clicked, FBrowser, &QTextBrowser::backward);
     connect(FVor, &QToolButton::clicked, FBrowser, &QTextBrowser::forward);
@@ -56,8 +65,13 @@ THilfeFenster::THilfeFenster(QWidget* eltern) : QDialog(eltern, Qt::Window) {
         seite.setFragment(QString());
         FBrowser->setSource(seite);
     });
-    connect(FImBrowser, &QToolButton::clicked, this,
-            [this] { QDesktopServices::openUrl(FBrowser->source()); });
+    connect(FImBrowser, &QToolButton::clicked, this, [this] {
+        // Without a browser the user at least learns where the help lies.
+        const QUrl seite = FBrowser->source();
+        if (!BrowserOeffnen || !BrowserOeffnen(seite)) {
+            HinweisZeigen(FTexte.KeinBrowser, seite.toLocalFile());
+        }
+    });
     connect(FSuchen, &QLineEdit::returnPressed, this, [this] { Suchen(FSuchen->text()); });
     connect(FSuchen, &QLineEdit::textEdited, this, [this](const QString& text) {
         // While typing, the search starts again from the top of the page.
@@ -69,6 +83,7 @@ THilfeFenster::THilfeFenster(QWidget* eltern) : QDialog(eltern, Qt::Window) {
 }
 
 void THilfeFenster::TexteSetzen(const THilfeFensterTexte& texte) {
+    FTexte = texte;
     setWindowTitle(texte.Titel);
     FZurueck->setToolTip(texte.Zurueck);
     FVor->setToolTip(texte.Vor);
@@ -77,7 +92,18 @@ void THilfeFenster::TexteSetzen(const THilfeFensterTexte& texte) {
     FImBrowser->setText(texte.Browser);
 }
 
+void THilfeFenster::HinweisZeigen(const QString& text, const QString& datei) {
+    FHinweis->setText(text + QStringLiteral(" ") + QDir::toNativeSeparators(datei));
+    FHinweis->show();
+}
+
+void THilfeFenster::DateiFehlt(const QString& datei) {
+    FBrowser->clear();
+    HinweisZeigen(FTexte.DateiFehlt, datei);
+}
+
 void THilfeFenster::Zeigen(const QUrl& adresse) {
+    FHinweis->hide();
     FBrowser->setSource(adresse);
     // setSource with only a new anchor on the same page scrolls without a reload; make sure
     // the anchor is at the top either way.

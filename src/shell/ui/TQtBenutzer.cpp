@@ -5,11 +5,11 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QFileInfo>
-#include <QTextBrowser>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QPrintDialog>
+#include <QTextBrowser>
 #include <QUrl>
 
 namespace {
@@ -132,7 +132,7 @@ void TQtBenutzer::HilfeZeigen(int kontext) {
     if (QFileInfo(datei).isFile()) {
         FHilfe->Zeigen(HilfeSeite::Adresse(datei, kontext));
     } else {
-        FHilfe->Browser()->setPlainText(datei + QStringLiteral(": ?"));
+        FHilfe->DateiFehlt(datei);
     }
     FHilfe->show();
     FHilfe->raise();
