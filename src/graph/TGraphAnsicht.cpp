@@ -2,6 +2,7 @@
 
 #include "graph/Farben.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,6 +40,11 @@ TColor TGraphAnsicht::LesbareFarbe(TColor farbe, TColor hintergrund, TColor ersa
     return Kontrast(Farbe::clBlack, hintergrund) >= Kontrast(Farbe::clWhite, hintergrund)
                ? Farbe::clBlack
                : Farbe::clWhite;
+}
+
+bool TGraphAnsicht::RechteAchseBenutzt(const TDiagramm& d) {
+    return std::any_of(d.Kurven.cbegin(), d.Kurven.cend(),
+                       [](const TKurve& k) { return k.AchseRechts; });
 }
 
 QString TGraphAnsicht::AchsenBeschriftung(const TAchse& achse, const TEinheitenListe& liste) {
@@ -96,10 +102,8 @@ TGraphAnsicht TGraphAnsicht::Berechnen(const TDiagramm& d, const TAnsichtZustand
     a.DatumZeit = d.DatumZeitAchse;
 
     const TAchse* achsen[3] = {&d.AchseLinks, &d.AchseUnten, &d.AchseRechts};
-    bool rechtsBenutzt = false;
     for (qsizetype i = 0; i < d.Kurven.size(); ++i) {
         const TKurve& k = d.Kurven[i];
-        rechtsBenutzt = rechtsBenutzt || k.AchseRechts;
         TKurvenBild b;
         b.Index = i;
         b.Name = k.Name;
@@ -130,7 +134,7 @@ TGraphAnsicht TGraphAnsicht::Berechnen(const TDiagramm& d, const TAnsichtZustand
     }
     // The right axis is drawn only for curves that use it; its title and limits stay in the
     // document all the same.
-    a.Achsen[2].Sichtbar = rechtsBenutzt;
+    a.Achsen[2].Sichtbar = RechteAchseBenutzt(d);
 
     a.Marker[0] = {d.Marker1Sichtbar, d.Marker1X, d.Marker1YLinks, marker1Text};
     a.Marker[1] = {d.Marker2Sichtbar, d.Marker2X, d.Marker2YLinks, marker2Text};

@@ -65,6 +65,9 @@ struct TGraphAnsicht {
                                    const TEinheitenListe& einheiten, const QString& marker1Text,
                                    const QString& marker2Text);
 
+    // Whether a curve uses the right axis: only then is it drawn and read out.
+    static bool RechteAchseBenutzt(const TDiagramm& d);
+
     // Title + " / " + the symbol of the units-list entry (index 1 on; the last match wins)
     // named like the axis' unit; the title alone when no entry matches.
     static QString AchsenBeschriftung(const TAchse& achse, const TEinheitenListe& einheiten);

@@ -182,6 +182,8 @@ TEST(GraphWin, MarkersAreArmedSetByALeftClickAndShowTheirDifferences) {
     Grenzen(d.AchseUnten, 0, 100);
     Grenzen(d.AchseLinks, -10, 10);
     Grenzen(d.AchseRechts, 0, 1);
+    d.Kurven = {Kurve(QStringLiteral("I"), {0, 100}, {0.2, 0.8})};
+    d.Kurven[0].AchseRechts = true;
     g->GraphEigenschaftenSetzen();
     QCoreApplication::processEvents();
     EXPECT_EQ(g->Achse(0)->label(), QStringLiteral("Spannung / V"));
@@ -225,6 +227,15 @@ TEST(GraphWin, MarkersAreArmedSetByALeftClickAndShowTheirDifferences) {
     EXPECT_EQ(g->StatusText(2, 1),
               QStringLiteral("Delta X=") + Ablesung::Zahl(w2.X - w1.X, 100) + " s");
     EXPECT_EQ(g->Fadenkreuz(), p2);
+
+    // With no curve on the right axis there is no right axis, and nothing to read there.
+    d.Kurven[0].AchseRechts = false;
+    g->GraphEigenschaftenSetzen();
+    g->ChartMouseMove(&bewegung);
+    EXPECT_FALSE(g->Achse(2)->visible());
+    EXPECT_TRUE(g->StatusText(1, 2).isEmpty());
+    EXPECT_TRUE(g->StatusText(2, 2).isEmpty());
+    EXPECT_FALSE(g->StatusText(1, 0).isEmpty());
 
     // The command again clears the marker and its values.
     h.ActMarker1->trigger();

@@ -5,6 +5,9 @@
 
 #include "app/Fensterlage.h"
 
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScreen>
 #include <gtest/gtest.h>
 
@@ -87,4 +90,77 @@ TEST(HauptfensterLage, TheMainWindowTakesAUsableStoredPlaceAndKeepsItsNormalSize
         erst.close();
     }
     Q_UNUSED(h);
+}
+
+// Tiling keeps every window large enough for its plot: strips that would be too thin go on
+// in a further column (row), and on an area too small even for one cell it scrolls.
+TEST(HauptfensterLage, TiledWindowsKeepTheirMinimumSize) {
+    struct TFall {
+        const char* Name;
+        QRect Flaeche;
+        int Anzahl;
+        QSize Mindest;
+        bool Horizontal;
+        QList<QRect> Erwartet;
+    };
+    const TFall faelle[] = {
+        {"two fit one above the other",
+         {0, 0, 1400, 800},
+         2,
+         {400, 250},
+         true,
+         {{0, 0, 1400, 400}, {0, 400, 1400, 400}}},
+        {"five: a second column",
+         {0, 0, 1400, 800},
+         5,
+         {400, 250},
+         true,
+         {{0, 0, 700, 266},
+          {0, 266, 700, 267},
+          {0, 533, 700, 267},
+          {700, 0, 700, 400},
+          {700, 400, 700, 400}}},
+        {"four side by side: a second row",
+         {0, 0, 1200, 800},
+         4,
+         {400, 300},
+         false,
+         {{0, 0, 400, 400}, {400, 0, 400, 400}, {800, 0, 400, 400}, {0, 400, 1200, 400}}},
+        {"too small an area scrolls",
+         {0, 0, 300, 200},
+         3,
+         {400, 250},
+         true,
+         {{0, 0, 400, 250}, {400, 0, 400, 250}, {800, 0, 400, 250}}},
+        {"none", {0, 0, 300, 200}, 0, {400, 250}, true, {}},
+    };
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        EXPECT_EQ(Fensterlage::Kacheln(f.Flaeche, f.Anzahl, f.Mindest, f.Horizontal), f.Erwartet);
+    }
+}
+
+TEST(HauptfensterLage, FiveTiledGraphsEachShowTheirPlot) {
+    TUiProgramm p;
+    TMainForm& h = p.Starten();
+    h.showNormal();
+    h.setGeometry(0, 0, 1400, 900);
+    for (int i = 0; i < 5; ++i) {
+        h.DateiNeuClick();
+    }
+    for (QAction* kacheln : {h.ActHorizontal, h.ActVertical}) {
+        SCOPED_TRACE(kacheln->objectName().toStdString());
+        kacheln->trigger();
+        QCoreApplication::processEvents();
+        const QList<QMdiSubWindow*> fenster = h.MdiArea()->subWindowList();
+        ASSERT_EQ(fenster.size(), 5);
+        for (qsizetype i = 0; i < fenster.size(); ++i) {
+            const QSize mindest = fenster[i]->minimumSizeHint();
+            EXPECT_GE(fenster[i]->height(), mindest.height());
+            EXPECT_GE(fenster[i]->width(), mindest.width());
+            for (qsizetype j = 0; j < i; ++j) {
+                EXPECT_FALSE(fenster[i]->geometry().intersects(fenster[j]->geometry()));
+            }
+        }
+    }
 }

@@ -89,6 +89,9 @@ TEST(HilfeFenster, NamesTheHelpFileWhenItCannotShowIt) {
     EXPECT_FALSE(f.Hinweis()->isHidden());
     EXPECT_TRUE(f.Hinweis()->text().contains(THilfeFensterTexte().DateiFehlt));
     EXPECT_TRUE(f.Hinweis()->text().contains(fehlt));
+    auto* imBrowser = f.findChild<QToolButton*>(QStringLiteral("HilfeImBrowser"));
+    ASSERT_NE(imBrowser, nullptr);
+    EXPECT_FALSE(imBrowser->isEnabled());
 
     // The file is there again; without a browser its path is shown.
     h.Benutzer.HilfeDatei = [&] { return HilfeSeite::Datei(kHilfe, h.Sprache); };
@@ -99,8 +102,7 @@ TEST(HilfeFenster, NamesTheHelpFileWhenItCannotShowIt) {
         verlangt = adresse;
         return false;
     };
-    auto* imBrowser = f.findChild<QToolButton*>(QStringLiteral("HilfeImBrowser"));
-    ASSERT_NE(imBrowser, nullptr);
+    ASSERT_TRUE(imBrowser->isEnabled());
     imBrowser->click();
     EXPECT_EQ(verlangt.fragment(), QStringLiteral("k10"));
     EXPECT_FALSE(f.Hinweis()->isHidden());

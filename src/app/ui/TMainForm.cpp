@@ -295,19 +295,16 @@ void TMainForm::Kacheln(bool horizontal) {
     if (fenster.isEmpty()) {
         return;
     }
-    const QRect flaeche = FMdiArea->viewport()->rect();
-    const int n = int(fenster.size());
-    for (int i = 0; i < n; ++i) {
+    // The smallest window that still shows its plot, axes and read-outs.
+    QSize mindest;
+    for (QMdiSubWindow* f : fenster) {
+        mindest = mindest.expandedTo(f->minimumSizeHint());
+    }
+    const QList<QRect> lagen = Fensterlage::Kacheln(FMdiArea->viewport()->rect(),
+                                                    int(fenster.size()), mindest, horizontal);
+    for (qsizetype i = 0; i < fenster.size(); ++i) {
         fenster[i]->showNormal();
-        if (horizontal) {
-            const int oben = flaeche.height() * i / n;
-            const int unten = flaeche.height() * (i + 1) / n;
-            fenster[i]->setGeometry(0, oben, flaeche.width(), unten - oben);
-        } else {
-            const int links = flaeche.width() * i / n;
-            const int rechts = flaeche.width() * (i + 1) / n;
-            fenster[i]->setGeometry(links, 0, rechts - links, flaeche.height());
-        }
+        fenster[i]->setGeometry(lagen[i]);
     }
 }
 

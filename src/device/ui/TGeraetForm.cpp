@@ -40,7 +40,9 @@ TGeraetForm::TGeraetForm(TShellKontext& app, QWidget* eltern) : QDialog(eltern),
     Meldung->setReadOnly(true);
     Meldung->setFixedHeight(104);
     Meldung->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    Meldung->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The lines wrap at the dialog's width: a failure's line is read whole, without scrolling
+    // sideways in a small dialog.
+    Meldung->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Meldung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     BtnAbbrechen = new QPushButton(Text("BtnAbbrechenCaption", "Abbrechen"), this);

@@ -81,7 +81,8 @@ void TMDIGraphWin::ChartAnlegen() {
     aufbau->addWidget(StatistikAnlegen());
     aufbau->addWidget(StatusBar2);
     aufbau->addWidget(StatusBar1);
-    setMinimumSize(240, 180);
+    // No minimum of its own: the layout's (the chart's plot and the read-out rows) holds, so
+    // a small window never draws the rows over the plot.
 }
 
 void TMDIGraphWin::MarkerKnoepfeSetzen(QAction* marker1, QAction* marker2) {

@@ -3,6 +3,7 @@
 #include "graph/ui/TMDIGraphWin.h"
 
 #include "graph/Ablesung.h"
+#include "graph/TGraphAnsicht.h"
 #include "graph/ui/TGraphAbbildung.h"
 #include "graph/ui/TGraphOverlay.h"
 #include "shell/TShellKontext.h"
@@ -126,9 +127,15 @@ void TMDIGraphWin::Panelsetzen(int x, int y) {
         Zeile(d.AchseUnten.Titel, Wert(w.X, su, dz, FApp.AppConst.ZeitDatumsformat), unten));
     FPanel[1][1]->setText(
         Zeile(t.DeltaXText, Differenz(d.Marker2X - d.Marker1X, su, dz), dz ? QString() : unten));
-    FPanel[0][2]->setText(Zeile(d.AchseRechts.Titel, Zahl(w.YRechts, sr), rechts));
-    FPanel[1][2]->setText(
-        Zeile(t.DeltaYRechtsText, Zahl(d.Marker2YRechts - d.Marker1YRechts, sr), rechts));
+    // Without a curve on the right axis there is no right axis to read.
+    if (TGraphAnsicht::RechteAchseBenutzt(d)) {
+        FPanel[0][2]->setText(Zeile(d.AchseRechts.Titel, Zahl(w.YRechts, sr), rechts));
+        FPanel[1][2]->setText(
+            Zeile(t.DeltaYRechtsText, Zahl(d.Marker2YRechts - d.Marker1YRechts, sr), rechts));
+    } else {
+        FPanel[0][2]->clear();
+        FPanel[1][2]->clear();
+    }
 }
 
 void TMDIGraphWin::ChartMouseMove(QMouseEvent* ereignis) {

@@ -99,11 +99,13 @@ void THilfeFenster::HinweisZeigen(const QString& text, const QString& datei) {
 
 void THilfeFenster::DateiFehlt(const QString& datei) {
     FBrowser->clear();
+    FImBrowser->setEnabled(false); // there is no page to hand on
     HinweisZeigen(FTexte.DateiFehlt, datei);
 }
 
 void THilfeFenster::Zeigen(const QUrl& adresse) {
     FHinweis->hide();
+    FImBrowser->setEnabled(true);
     FBrowser->setSource(adresse);
     // setSource with only a new anchor on the same page scrolls without a reload; make sure
     // the anchor is at the top either way.
