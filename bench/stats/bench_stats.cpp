@@ -7,9 +7,9 @@
 // does for its one table). A curve with unsorted X (drawn in point order) is timed as
 // well: it has no blocks and every point is tested.
 // Prints each time in milliseconds and its ratio to the anchor measured in the same run.
+#include "common/BenchKurven.h"
 #include "graph/Statistik.h"
 
-#include <QElapsedTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -17,16 +17,7 @@
 
 namespace {
 
-double Bestzeit(int runden, const std::function<void()>& f) {
-    double beste = 1e300;
-    for (int i = 0; i < runden; ++i) {
-        QElapsedTimer uhr;
-        uhr.start();
-        f();
-        beste = std::min(beste, uhr.nsecsElapsed() / 1e6);
-    }
-    return beste;
-}
+using BenchKurven::Bestzeit;
 
 // One second per point on a date/time axis, values near a million with a small variation.
 TKurve Kurve(qsizetype n, int nummer) {
