@@ -18,6 +18,16 @@ inline double GezeigtY(const TKurve& k, double y) {
     return Gezeigt(k.YOffset, k.YFaktor, y);
 }
 
+// The factors of a curve's shown form, held in locals so that loops over its points keep
+// them in registers.
+struct TForm {
+    double Start, Intervall, YOffset, YFaktor;
+    explicit TForm(const TKurve& k)
+        : Start(k.Start), Intervall(k.Intervall), YOffset(k.YOffset), YFaktor(k.YFaktor) {}
+    double X(double x) const { return Gezeigt(Start, Intervall, x); }
+    double Y(double y) const { return Gezeigt(YOffset, YFaktor, y); }
+};
+
 // The way back, used when the chart's series are read back into the document. `x` and `y`
 // are the shown values of every point (equal length). A zero Intervall (or YFaktor) cannot
 // be undone: the stored row then keeps its values for the points it already has (new points

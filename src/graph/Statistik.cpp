@@ -19,13 +19,6 @@ constexpr qsizetype kBlock = 1024;
 // has lost too many digits and a second pass around the mean is made.
 constexpr double kGenugStreuung = 1e-3;
 
-std::optional<double> Endlich(double wert) {
-    if (std::isfinite(wert)) {
-        return wert;
-    }
-    return std::nullopt;
-}
-
 bool Gilt(double x, double y, double lo, double hi) {
     return std::isfinite(y) && std::isfinite(x) && x >= lo && x <= hi;
 }
@@ -40,14 +33,8 @@ struct TErsterDurchlauf {
     double Min = 0, Max = 0, MinX = 0, MaxX = 0, Erster = 0, Letzter = 0;
 };
 
-// The factors of the shown form, held in locals so that the loops keep them in registers.
-struct TForm {
-    double Start, Intervall, YOffset, YFaktor;
-    explicit TForm(const TKurve& k)
-        : Start(k.Start), Intervall(k.Intervall), YOffset(k.YOffset), YFaktor(k.YFaktor) {}
-    double X(double x) const { return Kurvenwerte::Gezeigt(Start, Intervall, x); }
-    double Y(double y) const { return Kurvenwerte::Gezeigt(YOffset, YFaktor, y); }
-};
+using Kurvenwerte::TForm;
+constexpr auto Endlich = &TKurvenStatistik::Endlich;
 
 void ErsterDurchlauf(const TKurve& k, qsizetype anfang, qsizetype ende, double lo, double hi,
                      TErsterDurchlauf& r) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cmath>
 #include <optional>
 
 // The figures of one curve between two X values, in the curve's shown form (the values the
@@ -27,4 +28,12 @@ struct TKurvenStatistik {
     std::optional<double> Integral;
     // Slope of the least-squares line; per second on a date/time axis, else per axis unit.
     std::optional<double> Steigung;
+
+    // A figure as kept here: a finite number, or none.
+    static std::optional<double> Endlich(double wert) {
+        if (std::isfinite(wert)) {
+            return wert;
+        }
+        return std::nullopt;
+    }
 };

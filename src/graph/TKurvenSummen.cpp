@@ -11,22 +11,8 @@
 namespace {
 
 using TBlock = TKurvenSummen::TBlock;
-
-std::optional<double> Endlich(double wert) {
-    if (std::isfinite(wert)) {
-        return wert;
-    }
-    return std::nullopt;
-}
-
-// The factors of the shown form, held in locals so that the loops keep them in registers.
-struct TForm {
-    double Start, Intervall, YOffset, YFaktor;
-    explicit TForm(const TKurve& k)
-        : Start(k.Start), Intervall(k.Intervall), YOffset(k.YOffset), YFaktor(k.YFaktor) {}
-    double X(double x) const { return Kurvenwerte::Gezeigt(Start, Intervall, x); }
-    double Y(double y) const { return Kurvenwerte::Gezeigt(YOffset, YFaktor, y); }
-};
+using Kurvenwerte::TForm;
+constexpr auto Endlich = &TKurvenStatistik::Endlich;
 
 bool Zaehlt(double x, double y) {
     return std::isfinite(x) && std::isfinite(y);
